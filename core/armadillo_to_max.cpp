@@ -1,0 +1,57 @@
+#include "armadillo_to_max.h"
+
+#include "angles.h"
+#include "numeric_text.h"
+
+namespace lumetra {
+
+namespace {
+
+Num read(const Fields& fields, TextField field) { return parseNumber(fields.text(field)); }
+
+void writeLight(Fields& fields, Num pi)
+{
+    const Num heading = read(fields, TextField::txtHeading);
+    const Num pitch = read(fields, TextField::txtPitch);
+    const Num distance = read(fields, TextField::txtDistance);
+    const Num maxHeading = 180.0 - heading;
+    fields.setText(TextField::txtCalcHeading, numberText(maxHeading));
+    fields.setText(TextField::txtCalcPitch, numberText(pitch));
+
+    const Num x = cosD(pitch, pi) * cosD(maxHeading, pi) * distance;
+    const Num y = cosD(pitch, pi) * sinD(maxHeading, pi) * distance;
+    const Num z = sinD(pitch, pi) * distance;
+    fields.setText(TextField::txtX, roundedText(x, Pattern::SixDecimals));
+    fields.setText(TextField::txtY, roundedText(y, Pattern::SixDecimals));
+    fields.setText(TextField::txtZ, roundedText(z, Pattern::SixDecimals));
+}
+
+void writeGrid(Fields& fields)
+{
+    const Num factor = fields.value(CheckBox::chkNatSX) == Ticked ? 256.0 : 512.0;
+    const Num extent = read(fields, TextField::txtGridRes) * factor;
+    Num objectScale;
+    Num maxStrength;
+    if (fields.value(CheckBox::chkUseObjectScale) == Clear) {
+        const Num gridSize = read(fields, TextField::txtGridSize);
+        objectScale = gridSize * 100.0 / extent;
+        maxStrength = read(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+    } else {
+        objectScale = read(fields, TextField::txtObjectScale);
+        const Num gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
+        maxStrength = read(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+        fields.setText(TextField::txtGridSize, numberText(gridSize));
+    }
+    fields.setText(TextField::txtMaxStrength, roundedText(maxStrength, Pattern::SixDecimals));
+    fields.setText(TextField::txtObjectScale, roundedText(objectScale, Pattern::SixDecimals));
+}
+
+}  // namespace
+
+void armadilloToMax(Fields& fields, Num pi)
+{
+    writeLight(fields, pi);
+    writeGrid(fields);
+}
+
+}  // namespace lumetra

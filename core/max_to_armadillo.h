@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+#include "checked.h"
+#include "fields.h"
+
+namespace lumetra {
+
+inline constexpr std::string_view zeroDistanceWarning =
+    "Cannot calculate Pitch because Light Distance is Zero.  Please check light X, Y, Z coordinates";
+inline constexpr std::string_view steepPitchWarning = "Invalid Light Coordinates.  Pitch is greater than 89.9 degrees";
+
+// Distance of the light at X, Y, Z from the origin.
+Num lightDistance(Num x, Num y, Num z);
+
+enum class PitchOutcome { Usable, ZeroDistance, TooSteep };
+
+struct LightPitch {
+    PitchOutcome outcome;
+    Num degrees;  // meaningful only when the outcome is Usable
+};
+
+// The pitch of a light at height z and distance d; above 89.9 degrees is unusable.
+LightPitch lightPitch(Num z, Num distance, Num pi);
+
+// The heading that 3dsMax shows for a light at X, Y, measured from the positive X axis
+// towards the positive Y axis, from -180 to 180. Not called for X = Y = 0.
+Num maxHeading(Num x, Num y, Num pi);
+
+// The Armadillo strength for a 3dsMax strength at an object scale in percent.
+Num armadilloStrength(Num maxStrength, Num objectScale);
+
+// The Armadillo grid resolution for a 3dsMax grid size at an object scale: the grid extent
+// is 256 units per resolution step on National or SX tracks and 512 on the others.
+Num armadilloGridRes(Num gridSize, Num objectScale, bool natSX);
+
+// The 3dsMax to Armadillo direction over the window's fields. A light position that gives
+// no usable pitch shows one warning and skips the rest of the light; the grid always follows.
+void maxToArmadillo(Fields& fields, Messages& messages, Num pi);
+
+}  // namespace lumetra

@@ -1,0 +1,23 @@
+#include "normalise.h"
+
+namespace lumetra {
+
+const NormaliseRule* normaliseRuleFor(TextField field)
+{
+    for (const NormaliseRule& rule : normaliseRules)
+        if (rule.field == field)
+            return &rule;
+    return nullptr;
+}
+
+std::string normalise(const NormaliseRule& rule, std::string_view text)
+{
+    Num x = parseNumber(text);
+    if (rule.upper && x > *rule.upper)
+        x = *rule.upper;
+    else if (rule.lower && x < *rule.lower)
+        x = *rule.lower;
+    return roundedText(x, rule.pattern);
+}
+
+}  // namespace lumetra
