@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+#include "window_description.h"
+
+namespace lumetra::ui {
+
+// A single-line text field with the program's own rules: a typing limit that applies only
+// to what the user types or pastes (text written by a handler is never cut), two looks,
+// and a notification when the focus moves from it to another control of the same window.
+// Leaving for another window, a message box or the field's own context menu is not such a move.
+class FieldEdit : public QLineEdit {
+public:
+    explicit FieldEdit(QWidget* parent);
+
+    void setTypingLimit(int limit) { typingLimit_ = limit; }
+    int typingLimit() const { return typingLimit_; }
+
+    // Writes the text as a handler does: never cut to the typing limit.
+    void writeText(const QString& text);
+
+    void setLocked(bool locked) { setReadOnly(locked); }
+    // The background follows the desktop's palette: the text-field base when editable,
+    // the button face when read-only.
+    void setBackColor(QPalette::ColorRole role);
+    QPalette::ColorRole backColor() const { return backColor_; }
+
+    void setLookOf(Look look);
+
+    void onLeftForControl(std::function<void()> handler) { leftForControl_ = std::move(handler); }
+
+    bool writingByProgram() const { return writingByProgram_; }
+    int committedLength() const { return committedLength_; }
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyBackColor();
+
+    int typingLimit_ = 0;
+    bool writingByProgram_ = false;
+    int committedLength_ = 0;
+    QPalette::ColorRole backColor_ = QPalette::Base;
+    std::function<void()> leftForControl_;
+};
+
+}  // namespace lumetra::ui

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace lumetra::ui {
+
+// The stored description of the window: every control is one row, and the window is
+// built from these rows by a single loop. Positions and sizes are in twips, relative to
+// the control's container (the window's client area, or a frame's outer top-left corner).
+
+enum class Kind { Label, TextField, CheckBox, PushButton, Frame };
+
+// The two looks of a text field.
+enum class Look { Editable, ReadOnly };
+
+struct Settings {
+    int value = 0;              // check boxes: 0 clear, 1 ticked, 2 greyed
+    Look look = Look::Editable;  // text fields
+    int typingLimit = 0;        // text fields: 0 means no limit
+    bool enabled = true;
+    bool visible = true;
+    bool sizedToCaption = false;  // labels
+};
+
+struct ControlRow {
+    std::string_view name;
+    Kind kind;
+    std::string_view container;  // empty for the window itself
+    std::string_view caption;    // caption, or a text field's initial text
+    int left, top, width, height;
+    int tabIndex;
+    Settings settings;
+    std::string_view accessibleName;
+};
+
+struct WindowRow {
+    std::string_view name;
+    std::string_view caption;
+    int clientWidth, clientHeight;
+};
+
+constexpr int twipsPerPixel = 15;
+constexpr int pixels(int twips) { return twips / twipsPerPixel; }
+
+extern const WindowRow windowRow;
+extern const std::array<ControlRow, 41> controlRows;
+
+}  // namespace lumetra::ui
