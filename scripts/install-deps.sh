@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, asking apt only
+# for what is missing so that a second run costs nothing.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
+  # the window's font
+  fonts-dejavu-core fonts-dejavu-extra
+  # real-window tests and screenshots
+  xvfb xauth openbox xdotool xclip x11-utils imagemagick
+  # packaging checks
+  desktop-file-utils appstream binutils-mingw-w64-x86-64
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
