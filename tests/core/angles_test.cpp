@@ -1,0 +1,170 @@
+// The window's pi, the degree-based angle functions, and the faults of checked arithmetic.
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+#include "angles.h"
+#include "checked.h"
+#include "expect_fault.h"
+
+namespace lumetra {
+namespace {
+
+const Num pi = computePi();
+
+TEST(Pi, IsFourTimesTheArctangentOfOne)
+{
+    EXPECT_EQ(pi.value(), 3.141592653589793);
+}
+
+TEST(AngleFunctions, DistinguishedArgumentsGiveExactValues)
+{
+    struct Row {
+        const char* name;
+        Num (*function)(Num, Num);
+        double argument;
+        double expected;
+    };
+    const Row rows[] = {
+        {"arcsin of one is 90 without a square root", arcsin, 1.0, 90.0},
+        {"arcsin of zero is 0", arcsin, 0.0, 0.0},
+        {"arccos of one is 0 without a square root", arccos, 1.0, 0.0},
+        {"arccos of zero is 90", arccos, 0.0, 90.0},
+        // atan(0.5 / sqrt(0.75)) * 180 / pi in doubles lands one unit above 30.
+        {"arcsin of a half is one unit above 30", arcsin, 0.5, 30.000000000000004},
+        {"cosine of 0 degrees", cosD, 0.0, 1.0},
+        {"sine of 0 degrees", sinD, 0.0, 0.0},
+        {"arctangent of 0", atnD, 0.0, 0.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.function(row.argument, pi).value(), row.expected);
+    }
+}
+
+TEST(AngleFunctions, RightAnglesGiveTinyNonZeroValues)
+{
+    // cos(pi/2) and sin(pi) of the rounded pi are about 6.1E-17 and 1.2E-16.
+    const double cos90 = cosD(90.0, pi).value();
+    const double sin180 = sinD(180.0, pi).value();
+    EXPECT_NE(cos90, 0.0);
+    EXPECT_NEAR(cos90, 6.1e-17, 0.1e-17);
+    EXPECT_NE(sin180, 0.0);
+    EXPECT_NEAR(sin180, 1.2e-16, 0.1e-16);
+    // sin(-pi) is the mirror image: a tiny negative value.
+    EXPECT_LT(sinD(-180.0, pi).value(), 0.0);
+}
+
+TEST(AngleFunctions, CommonAnglesAreCloseToTheirExactValues)
+{
+    struct Row {
+        const char* name;
+        Num (*function)(Num, Num);
+        double argument;
+        double expected;
+    };
+    const Row rows[] = {
+        {"cosine of 60", cosD, 60.0, 0.5},
+        {"sine of 30", sinD, 30.0, 0.5},
+        {"sine of -90", sinD, -90.0, -1.0},
+        {"cosine of 180", cosD, 180.0, -1.0},
+        {"tangent of 45", tanD, 45.0, 1.0},
+        {"tangent of -45", tanD, -45.0, -1.0},
+        {"arctangent of 1", atnD, 1.0, 45.0},
+        {"arctangent of -1", atnD, -1.0, -45.0},
+        // atan(sqrt(3)) = 60 degrees.
+        {"arctangent of root three", atnD, std::sqrt(3.0), 60.0},
+        {"arcsin of minus a half", arcsin, -0.5, -30.0},
+        {"arccos of a half", arccos, 0.5, 60.0},
+        {"arccos of minus a half", arccos, -0.5, 120.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_NEAR(row.function(row.argument, pi).value(), row.expected, 1e-13);
+    }
+}
+
+TEST(AngleFunctions, ArctangentStaysWithinARightAngle)
+{
+    EXPECT_NEAR(atnD(1e300, pi).value(), 90.0, 1e-13);
+    EXPECT_NEAR(atnD(-1e300, pi).value(), -90.0, 1e-13);
+}
+
+TEST(AngleFunctions, UseThePiTheyAreGiven)
+{
+    // With a pi of 0 every angle is 0 radians, whatever its degrees.
+    EXPECT_EQ(cosD(90.0, 0.0).value(), 1.0);
+    EXPECT_EQ(sinD(90.0, 0.0).value(), 0.0);
+    EXPECT_EQ(tanD(45.0, 0.0).value(), 0.0);
+    // With a pi of 180 the degrees are taken as radians: sin(1 degree) becomes sin(1).
+    EXPECT_NEAR(sinD(1.0, 180.0).value(), 0.8414709848078965, 1e-15);
+}
+
+TEST(AngleFunctions, OutOfRangeArgumentsFault)
+{
+    // x = -1: the square root of -x*x + 1 is 0 and the quotient divides by it.
+    EXPECT_FAULT(arcsin(-1.0, pi), FaultKind::DivisionByZero, 11);
+    EXPECT_FAULT(arccos(-1.0, pi), FaultKind::DivisionByZero, 11);
+    // |x| > 1: the square root of a negative number.
+    EXPECT_FAULT(arcsin(1.0000001, pi), FaultKind::InvalidOperation, 5);
+    EXPECT_FAULT(arcsin(-1.5, pi), FaultKind::InvalidOperation, 5);
+    EXPECT_FAULT(arccos(2.0, pi), FaultKind::InvalidOperation, 5);
+    // A zero pi makes the degree conversion of the arctangent divide by zero.
+    EXPECT_FAULT(atnD(1.0, 0.0), FaultKind::DivisionByZero, 11);
+}
+
+TEST(Fault, EachKindCarriesItsNumberAndADescription)
+{
+    struct Row {
+        const char* name;
+        FaultKind kind;
+        int number;
+    };
+    const Row rows[] = {
+        {"invalid operation", FaultKind::InvalidOperation, 5},
+        {"overflow", FaultKind::Overflow, 6},
+        {"division by zero", FaultKind::DivisionByZero, 11},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Fault fault(row.kind);
+        EXPECT_EQ(fault.kind(), row.kind);
+        EXPECT_EQ(fault.number(), row.number);
+        EXPECT_FALSE(fault.description().empty());
+        EXPECT_EQ(fault.description(), std::string(fault.what()));
+    }
+    EXPECT_NE(Fault(FaultKind::Overflow).description(), Fault(FaultKind::DivisionByZero).description());
+    EXPECT_NE(Fault(FaultKind::Overflow).description(), Fault(FaultKind::InvalidOperation).description());
+    EXPECT_NE(Fault(FaultKind::InvalidOperation).description(), Fault(FaultKind::DivisionByZero).description());
+}
+
+TEST(CheckedArithmetic, RaisesTheFaultOfEachFailingStep)
+{
+    const Num big = DBL_MAX;
+    const Num zero = 0.0;
+    EXPECT_FAULT(big * 2.0, FaultKind::Overflow, 6);
+    EXPECT_FAULT(big + big, FaultKind::Overflow, 6);
+    EXPECT_FAULT(-big - big, FaultKind::Overflow, 6);
+    EXPECT_FAULT(big / 0.5, FaultKind::Overflow, 6);
+    EXPECT_FAULT(Num(1.0) / zero, FaultKind::DivisionByZero, 11);
+    EXPECT_FAULT(Num(-3.0) / zero, FaultKind::DivisionByZero, 11);
+    EXPECT_FAULT(zero / zero, FaultKind::InvalidOperation, 5);
+    EXPECT_FAULT(sqrt(-1.0), FaultKind::InvalidOperation, 5);
+}
+
+TEST(CheckedArithmetic, FiniteStepsGiveTheirDoubleResults)
+{
+    EXPECT_EQ((Num(1.5) + 2.25).value(), 3.75);
+    EXPECT_EQ((Num(1.5) - 2.25).value(), -0.75);
+    EXPECT_EQ((Num(1.5) * -4.0).value(), -6.0);
+    EXPECT_EQ((Num(1.0) / 8.0).value(), 0.125);
+    EXPECT_EQ(sqrt(2.25).value(), 1.5);
+    EXPECT_EQ(sqrt(0.0).value(), 0.0);
+    EXPECT_EQ((-Num(2.0)).value(), -2.0);
+}
+
+}  // namespace
+}  // namespace lumetra
