@@ -257,7 +257,15 @@ std::string formatFixed(Num x, Pattern pattern)
 
 std::string roundedText(Num x, Pattern pattern)
 {
-    return formatFixed(roundHalfEven(x, decimalsOf(pattern)), pattern);
+    // The half-even rounding to_chars does is already the text that formatting the rounded
+    // value would give, so one conversion serves both steps.
+    std::array<char, 400> buf{};
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x.value(), std::chars_format::fixed,
+                                   decimalsOf(pattern));
+    std::string text(buf.data(), res.ptr);
+    if (text.front() == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 }  // namespace lumetra

@@ -24,7 +24,9 @@ public:
         if (input.size() <= allowed)
             return Acceptable;
         const int excess = static_cast<int>(input.size()) - allowed;
-        const int inserted = static_cast<int>(input.size()) - field_->committedLength();
+        // What was inserted ends at the cursor; a replaced selection makes it longer than
+        // the growth of the text.
+        const int inserted = static_cast<int>(input.size()) - field_->committedLength() + field_->replacedLength();
         if (excess >= inserted || pos < excess)
             return Invalid;
         input.remove(pos - excess, excess);
@@ -80,6 +82,20 @@ void FieldEdit::focusOutEvent(QFocusEvent* event)
     const QWidget* next = QApplication::focusWidget();
     if (next && next != this && next->window() == window() && leftForControl_)
         leftForControl_();
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event)
+{
+    replacedLength_ = static_cast<int>(selectedText().size());
+    QLineEdit::keyPressEvent(event);
+    replacedLength_ = 0;
+}
+
+void FieldEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    replacedLength_ = static_cast<int>(selectedText().size());
+    QLineEdit::inputMethodEvent(event);
+    replacedLength_ = 0;
 }
 
 void FieldEdit::changeEvent(QEvent* event)

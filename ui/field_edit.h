@@ -33,9 +33,13 @@ public:
 
     bool writingByProgram() const { return writingByProgram_; }
     int committedLength() const { return committedLength_; }
+    // The length of the selection that the edit now being checked replaces.
+    int replacedLength() const { return replacedLength_; }
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -44,6 +48,7 @@ private:
     int typingLimit_ = 0;
     bool writingByProgram_ = false;
     int committedLength_ = 0;
+    int replacedLength_ = 0;
     QPalette::ColorRole backColor_ = QPalette::Base;
     std::function<void()> leftForControl_;
 };

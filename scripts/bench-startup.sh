@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Start-up time and memory of the program against the minimal Qt Widgets baseline.
+#
+# Usage: scripts/bench-startup.sh [PROGRAM]
+#
+# For PROGRAM (default build/ci/app/lumetra) and the baseline (build/ci/bench/minimal_window)
+# it measures, under its own Xvfb with the openbox window manager:
+#   - start-up: the time from exec to the program's window being mapped (viewable);
+#   - memory: VmRSS from /proc/PID/status once the window has been shown for a moment.
+# The two programs run alternately, the first of each pair switching every round, after one
+# untimed warm-up run each. It prints the medians and the ratios program / baseline.
+#
+# Environment (all optional):
+#   BENCH_PROGRAM         program to measure (the argument wins over it)
+#   BENCH_PROGRAM_TITLE   its window title (default "Lumetra")
+#   BENCH_BASELINE        baseline binary (default build/ci/bench/minimal_window)
+#   BENCH_BASELINE_TITLE  its window title (default "Baseline")
+#   BENCH_PROBE           startup_probe helper (default: beside the baseline binary); when it
+#                         is missing the window is polled with xdotool, which is coarser
+#   BENCH_RUNS            timed runs of each program (default 21, at least 10)
+#   BENCH_SETTLE_MS       wait between mapping and reading VmRSS (default 500)
+#   BENCH_STRICT          when 1, exit with status 1 if a ratio misses its target
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+program=${1:-${BENCH_PROGRAM:-$root/build/ci/app/lumetra}}
+program_title=${BENCH_PROGRAM_TITLE:-Lumetra}
+baseline=${BENCH_BASELINE:-$root/build/ci/bench/minimal_window}
+baseline_title=${BENCH_BASELINE_TITLE:-Baseline}
+probe=${BENCH_PROBE:-$(dirname "$baseline")/startup_probe}
+runs=${BENCH_RUNS:-21}
+settle_ms=${BENCH_SETTLE_MS:-500}
+strict=${BENCH_STRICT:-0}
+
+startup_target=1.25
+memory_target=1.15
+
+die() { echo "bench-startup: $*" >&2; exit 2; }
+
+check_binary() {  # what, path
+  [ -e "$2" ] || die "$1 not found: $2
+  Build it first (cmake --preset ci && cmake --build --preset ci), or pass its path."
+  if [ ! -f "$2" ] || [ ! -x "$2" ]; then die "$1 is not an executable file: $2"; fi
+}
+
+check_binary "program" "$program"
+check_binary "baseline" "$baseline"
+program=$(realpath "$program")
+baseline=$(realpath "$baseline")
+if ! [[ $runs =~ ^[0-9]+$ ]] || [ "$runs" -lt 10 ]; then
+  die "BENCH_RUNS must be a whole number of at least 10, not '$runs'"
+fi
+[[ $settle_ms =~ ^[0-9]+$ ]] || die "BENCH_SETTLE_MS must be a whole number of milliseconds, not '$settle_ms'"
+for tool in Xvfb openbox; do
+  command -v "$tool" >/dev/null || die "$tool is not installed"
+done
+if [ -x "$probe" ]; then
+  probe=$(realpath "$probe")
+  method="startup_probe (X map events)"
+else
+  command -v xdotool >/dev/null || die "neither $probe nor xdotool is available"
+  probe=""
+  method="xdotool polling every 2 ms (coarser: build startup_probe for better figures)"
+fi
+
+# --- display and window manager ---------------------------------------------------------
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+cleanup() {
+  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 200); do
+  [ -s "$work/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
+  sleep 0.025
+done
+[ -s "$work/display" ] || die "Xvfb did not report a display"
+DISPLAY=":$(head -n1 "$work/display")"
+export DISPLAY
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+# As in a desktop session; otherwise Qt warns on every start.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$work/runtime
+  mkdir -m 0700 "$XDG_RUNTIME_DIR"
+fi
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+# openbox announces itself through _NET_SUPPORTING_WM_CHECK on the root window.
+wm_ready=0
+for _ in $(seq 200); do
+  if command -v xprop >/dev/null; then
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { wm_ready=1; break; }
+  else
+    sleep 1; wm_ready=1; break
+  fi
+  kill -0 "$wm_pid" 2>/dev/null || die "openbox did not start: $(tail -n 3 "$work/openbox.log")"
+  sleep 0.025
+done
+[ "$wm_ready" = 1 ] || die "openbox did not become ready"
+
+# --- one measurement --------------------------------------------------------------------
+# Prints "<startup microseconds> <VmRSS kB>".
+measure() {  # binary, title
+  local binary=$1 title=$2 out
+  if [ -n "$probe" ]; then
+    out=$("$probe" --title "$title" --settle-ms "$settle_ms" --output "$work/output.log" -- "$binary") ||
+      die "measuring $binary failed; its last output:
+$(tail -n 5 "$work/output.log" 2>/dev/null)"
+    local us=${out#startup_us=}; us=${us%% *}
+    local kb=${out##*rss_kb=}
+    echo "$us $kb"
+    return
+  fi
+  local pattern="^${title}\$" t0 t1 pid kb=""
+  t0=$(date +%s%N)
+  "$binary" >>"$work/output.log" 2>&1 &
+  pid=$!
+  t1=""
+  for _ in $(seq 15000); do
+    if xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1; then
+      t1=$(date +%s%N)
+      break
+    fi
+    kill -0 "$pid" 2>/dev/null || die "$binary ended before its window was shown"
+    sleep 0.002
+  done
+  [ -n "$t1" ] || { kill "$pid" 2>/dev/null; die "no window titled '$title' from $binary"; }
+  sleep "$(awk -v ms="$settle_ms" 'BEGIN { printf "%.3f", ms / 1000 }')"
+  kb=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ -n "$kb" ] || die "cannot read VmRSS of $binary"
+  echo "$(( (t1 - t0) / 1000 )) $kb"
+}
+
+# Between two runs: let the X server and openbox finish with the window just closed.
+pause() { sleep 0.2; }
+
+median() {  # numbers on stdin, one a line
+  sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "Display $DISPLAY with openbox; window detection: $method"
+echo "Program:  $program (title '$program_title')"
+echo "Baseline: $baseline (title '$baseline_title')"
+echo "Runs: 1 warm-up + $runs timed each, alternating; VmRSS read ${settle_ms} ms after mapping"
+
+measure "$program" "$program_title" >/dev/null; pause
+measure "$baseline" "$baseline_title" >/dev/null; pause
+
+: >"$work/program"
+: >"$work/baseline"
+for i in $(seq "$runs"); do
+  if [ $((i % 2)) = 1 ]; then
+    measure "$program" "$program_title" >>"$work/program"; pause
+    measure "$baseline" "$baseline_title" >>"$work/baseline"; pause
+  else
+    measure "$baseline" "$baseline_title" >>"$work/baseline"; pause
+    measure "$program" "$program_title" >>"$work/program"; pause
+  fi
+  printf '.' >&2
+done
+echo >&2
+
+stats() {  # file -> "median_ms min_ms max_ms median_kb"
+  local file=$1 us kb
+  us=$(cut -d' ' -f1 "$file" | median)
+  kb=$(cut -d' ' -f2 "$file" | median)
+  awk -v us="$us" -v kb="$kb" '
+    NR == 1 || $1 < lo { lo = $1 }
+    NR == 1 || $1 > hi { hi = $1 }
+    END { printf "%.1f %.1f %.1f %.0f\n", us / 1000, lo / 1000, hi / 1000, kb }' "$file"
+}
+
+read -r p_ms p_lo p_hi p_kb < <(stats "$work/program")
+read -r b_ms b_lo b_hi b_kb < <(stats "$work/baseline")
+
+awk -v p_ms="$p_ms" -v p_lo="$p_lo" -v p_hi="$p_hi" -v p_kb="$p_kb" \
+    -v b_ms="$b_ms" -v b_lo="$b_lo" -v b_hi="$b_hi" -v b_kb="$b_kb" \
+    -v ts="$startup_target" -v tm="$memory_target" -v n="$runs" -v strict="$strict" '
+  function verdict(r, t) { return r <= t ? "within target" : "ABOVE TARGET" }
+  BEGIN {
+    rs = p_ms / b_ms; rm = p_kb / b_kb
+    printf "\n%-10s %14s %16s %14s\n", "", "start-up (ms)", "min - max (ms)", "VmRSS (MiB)"
+    printf "%-10s %14.1f %7.1f - %6.1f %14.1f\n", "program", p_ms, p_lo, p_hi, p_kb / 1024
+    printf "%-10s %14.1f %7.1f - %6.1f %14.1f\n", "baseline", b_ms, b_lo, b_hi, b_kb / 1024
+    printf "%-10s %14.3f %16s %14.3f\n", "ratio", rs, "", rm
+    printf "\nMedians of %d runs each. Start-up ratio %.3f (target <= %.2f): %s.\n", n, rs, ts, verdict(rs, ts)
+    printf "Memory ratio %.3f (target <= %.2f): %s.\n", rm, tm, verdict(rm, tm)
+    exit (strict == 1 && (rs > ts || rm > tm)) ? 1 : 0
+  }'

@@ -1,0 +1,55 @@
+#!/bin/sh
+# Builds the icon images of Lumetra from their hand-drawn sources in
+# packaging/icons/:
+#
+#   lumetra-16.xpm, lumetra-32.xpm  pixel art, 16 colours (one transparent)
+#   lumetra.svg                     the same keyboard, drawn for large sizes
+#
+# and writes next to them:
+#
+#   lumetra-16.png, lumetra-32.png  the pixel art, pixel for pixel
+#   lumetra-64.png, lumetra-128.png rendered from the SVG (high-DPI screens)
+#   lumetra.ico                     Windows icon: the 16 and 32 images, 16 colours
+#
+# The generated files are kept in the repository, so a build needs none of
+# these tools; run this script again after changing a source image.
+# Needs ImageMagick (convert); uses rsvg-convert (librsvg2-bin) when present.
+set -eu
+
+here=$(CDPATH='' cd -- "$(dirname -- "$0")" && pwd)
+icons="$here/../packaging/icons"
+cd "$icons"
+
+command -v convert >/dev/null 2>&1 || {
+    echo "make-icons.sh: ImageMagick 'convert' is required" >&2
+    exit 1
+}
+
+# Leave out time stamps so that an unchanged source gives an unchanged file.
+png_opts="-strip -define png:exclude-chunks=date,time"
+
+for size in 16 32; do
+    # shellcheck disable=SC2086
+    convert "lumetra-$size.xpm" $png_opts "PNG32:lumetra-$size.png"
+done
+
+for size in 64 128; do
+    if command -v rsvg-convert >/dev/null 2>&1; then
+        rsvg-convert --width "$size" --height "$size" --keep-aspect-ratio \
+            --output "lumetra-$size.tmp.png" lumetra.svg
+        # shellcheck disable=SC2086
+        convert "lumetra-$size.tmp.png" $png_opts "PNG32:lumetra-$size.png"
+        rm -f "lumetra-$size.tmp.png"
+    else
+        # shellcheck disable=SC2086
+        convert -background none -density 96 lumetra.svg \
+            -resize "${size}x${size}" $png_opts "PNG32:lumetra-$size.png"
+    fi
+done
+
+# Both images go in as 4-bit palette bitmaps with a 1-bit transparency mask.
+convert lumetra-16.xpm lumetra-32.xpm -type PaletteAlpha ICO:lumetra.ico
+
+for f in lumetra-16.png lumetra-32.png lumetra-64.png lumetra-128.png lumetra.ico; do
+    echo "wrote packaging/icons/$f"
+done
