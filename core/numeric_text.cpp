@@ -131,6 +131,17 @@ Num parseDecimal(Reader& in)
     return negative ? -magnitude : magnitude;
 }
 
+// Fixed-point text of the exact binary value of x, correctly rounded: to_chars sends exact
+// ties to the even digit. The buffer holds the largest double with all the decimals used.
+std::string fixedText(double x, int decimals)
+{
+    std::array<char, 400> buf;  // to_chars writes every character it returns
+    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, decimals);
+    return std::string(buf.data(), res.ptr);
+}
+
+bool isZeroText(std::string_view text) { return text.find_first_not_of("-0.") == std::string_view::npos; }
+
 bool isExactTie(double magnitude, int decimals)
 {
     // A tie at n decimals is a value with exactly n + 1 decimals, the last one a 5.
@@ -138,9 +149,7 @@ bool isExactTie(double magnitude, int decimals)
     const double scaled = std::ldexp(magnitude, decimals + 1);
     if (scaled != std::floor(scaled) || !std::isfinite(scaled))
         return false;
-    std::array<char, 400> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::fixed, decimals + 1);
-    return *(res.ptr - 1) == '5';
+    return fixedText(magnitude, decimals + 1).back() == '5';
 }
 
 // Adds one unit in the last place to a decimal digit string such as "12.99".
@@ -226,11 +235,9 @@ std::string numberText(Num x)
 
 Num roundHalfEven(Num x, int decimals)
 {
-    // to_chars rounds the exact binary value and sends exact ties to the even digit.
-    std::array<char, 400> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x.value(), std::chars_format::fixed, decimals);
+    const std::string text = fixedText(x.value(), decimals);
     double rounded = 0.0;
-    std::from_chars(buf.data(), res.ptr, rounded);
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
     return rounded == 0.0 ? Num(0.0) : Num(rounded);
 }
 
@@ -238,19 +245,16 @@ std::string formatFixed(Num x, Pattern pattern)
 {
     const int decimals = decimalsOf(pattern);
     const double magnitude = std::fabs(x.value());
-    std::array<char, 400> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::fixed, decimals);
-    std::string digits(buf.data(), res.ptr);
+    std::string digits = fixedText(magnitude, decimals);
     if (isExactTie(magnitude, decimals)) {
         // to_chars sent the tie to the even digit; away from zero means the larger one.
-        const auto wide = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude, std::chars_format::fixed, decimals + 1);
-        digits.assign(buf.data(), wide.ptr - 1);
+        digits = fixedText(magnitude, decimals + 1);
+        digits.pop_back();
         if (digits.back() == '.')
             digits.pop_back();
         incrementLastDigit(digits);
     }
-    const bool allZero = digits.find_first_not_of("0.") == std::string::npos;
-    if (x.value() < 0.0 && !allZero)
+    if (x.value() < 0.0 && !isZeroText(digits))
         digits.insert(0, 1, '-');
     return digits;
 }
@@ -259,11 +263,8 @@ std::string roundedText(Num x, Pattern pattern)
 {
     // The half-even rounding to_chars does is already the text that formatting the rounded
     // value would give, so one conversion serves both steps.
-    std::array<char, 400> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x.value(), std::chars_format::fixed,
-                                   decimalsOf(pattern));
-    std::string text(buf.data(), res.ptr);
-    if (text.front() == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+    std::string text = fixedText(x.value(), decimalsOf(pattern));
+    if (text.front() == '-' && isZeroText(text))
         text.erase(0, 1);
     return text;
 }
