@@ -12,6 +12,10 @@ packages=(
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
   # packaging checks
   desktop-file-utils appstream binutils-mingw-w64-x86-64
+  # fuzzing, memory checking and static analysis
+  clang libclang-rt-14-dev valgrind clang-tidy cppcheck
+  # the accessibility test reads the window as a screen reader does
+  at-spi2-core python3-pyatspi dbus
 )
 
 missing=()
