@@ -135,7 +135,7 @@ Num parseDecimal(Reader& in)
 // ties to the even digit. The buffer holds the largest double with all the decimals used.
 std::string fixedText(double x, int decimals)
 {
-    std::array<char, 400> buf;  // to_chars writes every character it returns
+    std::array<char, 400> buf{};
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, decimals);
     return std::string(buf.data(), res.ptr);
 }
@@ -261,9 +261,15 @@ std::string formatFixed(Num x, Pattern pattern)
 
 std::string roundedText(Num x, Pattern pattern)
 {
-    // The half-even rounding to_chars does is already the text that formatting the rounded
-    // value would give, so one conversion serves both steps.
-    std::string text = fixedText(x.value(), decimalsOf(pattern));
+    // Once the spacing of doubles reaches the pattern's last decimal, the rounded value can
+    // itself be a tie that formatting rounds once more, so both steps are taken there.
+    const int decimals = decimalsOf(pattern);
+    constexpr std::array<double, 7> powersOfTen{1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+    if (std::fabs(x.value()) * powersOfTen[static_cast<std::size_t>(decimals)] >= 0x1p52)
+        return formatFixed(roundHalfEven(x, decimals), pattern);
+    // Below that, the half-even rounding to_chars does is already the text that formatting
+    // the rounded value would give, so one conversion serves both steps.
+    std::string text = fixedText(x.value(), decimals);
     if (text.front() == '-' && isZeroText(text))
         text.erase(0, 1);
     return text;
