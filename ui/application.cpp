@@ -1,9 +1,11 @@
 #include "application.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QStyleFactory>
+#include <QWidget>
 
 #include "version.h"
 
@@ -17,11 +19,23 @@ namespace {
 // A label line of 13 pixels, and text that fits a 19-pixel field, as the layout assumes.
 constexpr int fontPixels = 11;
 
+// Qt reports a top-level plain widget as a client area; a screen reader looks for the
+// program's window as a frame, and announces its title from there.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->isWindow() && className == QLatin1String("QWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
-void setUpApplication(QApplication& app)
+// Every setting here is application-wide; the parameter only makes sure the application exists.
+void setUpApplication(QApplication& /*app*/)
 {
     initResources();
+    QAccessible::installFactory(windowAccessible);
     QApplication::setApplicationName(QStringLiteral("Lumetra"));
     QApplication::setApplicationVersion(QStringLiteral(LUMETRA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(LUMETRA_APP_ID));
@@ -33,7 +47,7 @@ void setUpApplication(QApplication& app)
     QIcon icon;
     for (int size : {16, 32, 64, 128})
         icon.addFile(QStringLiteral(":/icons/lumetra-%1.png").arg(size), QSize(size, size));
-    app.setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace lumetra::ui
