@@ -7,8 +7,8 @@
 # it measures, under its own Xvfb with the openbox window manager:
 #   - start-up: the time from exec to the program's window being mapped (viewable);
 #   - memory: VmRSS from /proc/PID/status once the window has been shown for a moment.
-# The two programs run alternately, the first of each pair switching every round, after one
-# untimed warm-up run each. It prints the medians and the ratios program / baseline.
+# The programs run in turn, the order rotating every round, after one untimed warm-up run
+# each. It prints the medians and the ratios program / baseline.
 #
 # Environment (all optional):
 #   BENCH_PROGRAM         program to measure (the argument wins over it)
@@ -20,6 +20,9 @@
 #   BENCH_RUNS            timed runs of each program (default 21, at least 10)
 #   BENCH_SETTLE_MS       wait between mapping and reading VmRSS (default 500)
 #   BENCH_STRICT          when 1, exit with status 1 if a ratio misses its target
+#   BENCH_DEB             a lumetra .deb (cpack's); when set, it is installed into a scratch root
+#                         with dpkg and its /usr/bin/lumetra is measured in the same rounds as
+#                         PROGRAM and the baseline, each against the baseline
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -150,24 +153,50 @@ median() {  # numbers on stdin, one a line
   sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# --- the installed package, when given ----------------------------------------------------
+installed=""
+if [ -n "${BENCH_DEB:-}" ]; then
+  [ -f "$BENCH_DEB" ] || die "BENCH_DEB is not a file: $BENCH_DEB"
+  command -v dpkg >/dev/null || die "dpkg is not installed"
+  mkdir -p "$work/root" "$work/admin/updates" "$work/admin/info" "$work/admin/triggers"
+  : >"$work/admin/status"
+  : >"$work/admin/available"
+  # The scratch root has no Qt: the installed program uses the system's libraries.
+  dpkg_args=(--instdir="$work/root" --admindir="$work/admin" --force-depends --force-script-chrootless
+             --log=/dev/null)
+  [ "$(id -u)" = 0 ] || dpkg_args+=(--force-not-root)
+  PATH="$PATH:/usr/sbin:/sbin" dpkg "${dpkg_args[@]}" --install "$BENCH_DEB" >"$work/dpkg.log" 2>&1 ||
+    die "dpkg could not install $BENCH_DEB: $(tail -n 3 "$work/dpkg.log")"
+  installed=$work/root/usr/bin/lumetra
+  [ -x "$installed" ] || die "the package installs no /usr/bin/lumetra"
+fi
+
+names=(program baseline)
+binaries=("$program" "$baseline")
+titles=("$program_title" "$baseline_title")
+if [ -n "$installed" ]; then
+  names+=(installed)
+  binaries+=("$installed")
+  titles+=("$program_title")
+fi
+count=${#names[@]}
+
 echo "Display $DISPLAY with openbox; window detection: $method"
+echo "Machine:  $(nproc) CPUs, $(lscpu 2>/dev/null | sed -n 's/^Model name: *//p')"
 echo "Program:  $program (title '$program_title')"
+[ -z "$installed" ] || echo "Installed: $installed, from $BENCH_DEB"
 echo "Baseline: $baseline (title '$baseline_title')"
-echo "Runs: 1 warm-up + $runs timed each, alternating; VmRSS read ${settle_ms} ms after mapping"
+echo "Runs: 1 warm-up + $runs timed each, order rotating; VmRSS read ${settle_ms} ms after mapping"
 
-measure "$program" "$program_title" >/dev/null; pause
-measure "$baseline" "$baseline_title" >/dev/null; pause
-
-: >"$work/program"
-: >"$work/baseline"
+for k in $(seq 0 $((count - 1))); do
+  measure "${binaries[$k]}" "${titles[$k]}" >/dev/null; pause
+  : >"$work/${names[$k]}"
+done
 for i in $(seq "$runs"); do
-  if [ $((i % 2)) = 1 ]; then
-    measure "$program" "$program_title" >>"$work/program"; pause
-    measure "$baseline" "$baseline_title" >>"$work/baseline"; pause
-  else
-    measure "$baseline" "$baseline_title" >>"$work/baseline"; pause
-    measure "$program" "$program_title" >>"$work/program"; pause
-  fi
+  for j in $(seq 0 $((count - 1))); do
+    k=$(( (i + j) % count ))
+    measure "${binaries[$k]}" "${titles[$k]}" >>"$work/${names[$k]}"; pause
+  done
   printf '.' >&2
 done
 echo >&2
@@ -182,20 +211,25 @@ stats() {  # file -> "median_ms min_ms max_ms median_kb"
     END { printf "%.1f %.1f %.1f %.0f\n", us / 1000, lo / 1000, hi / 1000, kb }' "$file"
 }
 
-read -r p_ms p_lo p_hi p_kb < <(stats "$work/program")
 read -r b_ms b_lo b_hi b_kb < <(stats "$work/baseline")
-
-awk -v p_ms="$p_ms" -v p_lo="$p_lo" -v p_hi="$p_hi" -v p_kb="$p_kb" \
-    -v b_ms="$b_ms" -v b_lo="$b_lo" -v b_hi="$b_hi" -v b_kb="$b_kb" \
-    -v ts="$startup_target" -v tm="$memory_target" -v n="$runs" -v strict="$strict" '
-  function verdict(r, t) { return r <= t ? "within target" : "ABOVE TARGET" }
-  BEGIN {
-    rs = p_ms / b_ms; rm = p_kb / b_kb
-    printf "\n%-10s %14s %16s %14s\n", "", "start-up (ms)", "min - max (ms)", "VmRSS (MiB)"
-    printf "%-10s %14.1f %7.1f - %6.1f %14.1f\n", "program", p_ms, p_lo, p_hi, p_kb / 1024
-    printf "%-10s %14.1f %7.1f - %6.1f %14.1f\n", "baseline", b_ms, b_lo, b_hi, b_kb / 1024
-    printf "%-10s %14.3f %16s %14.3f\n", "ratio", rs, "", rm
-    printf "\nMedians of %d runs each. Start-up ratio %.3f (target <= %.2f): %s.\n", n, rs, ts, verdict(rs, ts)
-    printf "Memory ratio %.3f (target <= %.2f): %s.\n", rm, tm, verdict(rm, tm)
-    exit (strict == 1 && (rs > ts || rm > tm)) ? 1 : 0
-  }'
+printf "\n%-10s %14s %16s %14s %14s %13s\n" "" "start-up (ms)" "min - max (ms)" "VmRSS (MiB)" "start-up ratio" "memory ratio"
+status=0
+for name in "${names[@]}"; do
+  read -r ms lo hi kb < <(stats "$work/$name")
+  awk -v name="$name" -v ms="$ms" -v lo="$lo" -v hi="$hi" -v kb="$kb" -v b_ms="$b_ms" -v b_kb="$b_kb" '
+    BEGIN { printf "%-10s %14.1f %7.1f - %6.1f %14.1f %14.3f %13.3f\n", name, ms, lo, hi, kb / 1024, ms / b_ms, kb / b_kb }'
+  [ "$name" = baseline ] && continue
+  awk -v name="$name" -v ms="$ms" -v kb="$kb" -v b_ms="$b_ms" -v b_kb="$b_kb" -v ts="$startup_target" \
+      -v tm="$memory_target" -v n="$runs" '
+    function verdict(r, t) { return r <= t ? "within target" : "ABOVE TARGET" }
+    BEGIN {
+      rs = ms / b_ms; rm = kb / b_kb
+      printf "  %s: start-up ratio %.3f (target <= %.2f): %s; memory ratio %.3f (target <= %.2f): %s.\n",
+        name, rs, ts, verdict(rs, ts), rm, tm, verdict(rm, tm)
+      exit (rs > ts || rm > tm) ? 1 : 0
+    }' >"$work/verdict" || status=1
+  verdicts+=$(cat "$work/verdict")$'\n'
+done
+printf "\nMedians of %d runs each.\n%s" "$runs" "${verdicts:-}"
+if [ "$strict" = 1 ] && [ "$status" != 0 ]; then exit 1; fi
+exit 0

@@ -11,7 +11,9 @@ packages=(
   # real-window tests and screenshots
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
   # packaging checks
-  desktop-file-utils appstream binutils-mingw-w64-x86-64
+  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+  # the repaint benchmark clicks through the X server
+  libxtst-dev
   # fuzzing, memory checking and static analysis
   clang libclang-rt-14-dev valgrind clang-tidy cppcheck
   # the accessibility test reads the window as a screen reader does
