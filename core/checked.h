@@ -9,6 +9,7 @@ namespace lumetra {
 // Operands are always finite, because every value enters through a check.
 class Num {
 public:
+    // cppcheck-suppress noExplicitConstructor
     constexpr Num(double v = 0.0) : v_(v) {}  // NOLINT(google-explicit-constructor): reads like a double
 
     constexpr double value() const { return v_; }

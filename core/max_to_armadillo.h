@@ -17,7 +17,7 @@ Num lightDistance(Num x, Num y, Num z);
 enum class PitchOutcome { Usable, ZeroDistance, TooSteep };
 
 struct LightPitch {
-    PitchOutcome outcome;
+    PitchOutcome outcome{};
     Num degrees;  // meaningful only when the outcome is Usable
 };
 

@@ -4,8 +4,9 @@ namespace lumetra {
 
 const NormaliseRule* normaliseRuleFor(TextField field)
 {
+    // A plain loop hands back the element's address without an iterator-to-pointer step.
     for (const NormaliseRule& rule : normaliseRules)
-        if (rule.field == field)
+        if (rule.field == field)  // cppcheck-suppress useStlAlgorithm
             return &rule;
     return nullptr;
 }

@@ -13,10 +13,10 @@ namespace lumetra {
 // How a field tidies its number when the user leaves it: clamp (the upper bound tested
 // first, both strictly), round half-even to the pattern's decimals, write in the pattern.
 struct NormaliseRule {
-    TextField field;
+    TextField field{};
     std::optional<double> upper;
     std::optional<double> lower;
-    Pattern pattern;
+    Pattern pattern{};
 };
 
 inline constexpr std::array<NormaliseRule, 11> normaliseRules{{

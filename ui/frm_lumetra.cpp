@@ -118,13 +118,13 @@ void FrmLumetra::connectHandlers()
     connect(button("btnExit"), &QPushButton::clicked, this, [this] { btnExit_Click(); });
     connect(button("Command1"), &QPushButton::clicked, this, [this] { Command1_Click(); });
 
-    const std::pair<CheckBox, void (FrmLumetra::*)()> boxHandlers[] = {
+    const auto boxHandlers = std::to_array<std::pair<CheckBox, void (FrmLumetra::*)()>>({
         {CheckBox::chkArmadillo2Max, &FrmLumetra::chkArmadillo2Max_Click},
         {CheckBox::chkMax2Armadillo, &FrmLumetra::chkMax2Armadillo_Click},
         {CheckBox::chkNatSX, &FrmLumetra::chkNatSX_Click},
         {CheckBox::chkBajaStuntEnduro, &FrmLumetra::chkBajaStuntEnduro_Click},
         {CheckBox::chkUseObjectScale, &FrmLumetra::chkUseObjectScale_Click},
-    };
+    });
     for (const auto& [box, handler] : boxHandlers)
         connect(fields_->box(box), &QCheckBox::stateChanged, this, [this, handler = handler] { (this->*handler)(); });
 

@@ -28,6 +28,10 @@ public:
     // Messages go to the given sink; without one they are modal message boxes.
     explicit FrmLumetra(Messages* messages = nullptr, QWidget* parent = nullptr);
     ~FrmLumetra() override;
+    FrmLumetra(const FrmLumetra&) = delete;
+    FrmLumetra& operator=(const FrmLumetra&) = delete;
+    FrmLumetra(FrmLumetra&&) = delete;
+    FrmLumetra& operator=(FrmLumetra&&) = delete;
 
     Num pi() const { return pi_; }
 

@@ -14,7 +14,7 @@ constexpr int captionPadding = 2;
 
 int GroupFrame::borderTop() const { return fontMetrics().height() / 2; }
 
-void GroupFrame::paintEvent(QPaintEvent*)
+void GroupFrame::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     const QRect border = rect().adjusted(0, borderTop(), -1, -1);

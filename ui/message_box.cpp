@@ -8,9 +8,11 @@ namespace lumetra::ui {
 
 void MessageBoxes::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(windowRow.caption.data(), windowRow.caption.size()),
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(windowRow.caption.data(), static_cast<qsizetype>(windowRow.caption.size())),
                     QString::fromStdString(text), QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
+    // The text can be selected and copied, so that a fault's description can be passed on.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();
 }
 

@@ -19,7 +19,7 @@ public:
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    int value(CheckBox box) const override;
+    int value(CheckBox which) const override;
 
     FieldEdit* edit(TextField field) const { return texts_[static_cast<std::size_t>(field)]; }
     ValueCheckBox* box(CheckBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
