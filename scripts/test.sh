@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: under AddressSanitizer
-# and UndefinedBehaviorSanitizer first, then in the warnings-as-errors build, whose CTest
-# summary closes the output.
+# Installs what is missing, then builds and checks everything: the sanitizer and the
+# warnings-as-errors builds, static analysis, a short fuzzing run, the whole suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, and last
+# the whole suite of the warnings-as-errors build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,7 +12,13 @@ for preset in asan ci; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
 done
+echo "== static analysis"
+bash scripts/analyse.sh build/ci
+echo "== fuzzing"
+bash scripts/fuzz.sh
 echo "== asan tests"
 ctest --preset asan --timeout 300 -j2
+echo "== valgrind"
+bash scripts/memcheck.sh build/ci
 echo "== tests"
 ctest --preset ci --timeout 300 -j2
