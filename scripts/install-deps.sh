@@ -18,6 +18,8 @@ packages=(
   clang libclang-rt-14-dev valgrind clang-tidy cppcheck
   # the accessibility test reads the window as a screen reader does
   at-spi2-core python3-pyatspi dbus
+  # the real-window suites read pixels with a small script
+  python3
 )
 
 missing=()
