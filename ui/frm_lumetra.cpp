@@ -1,6 +1,9 @@
 #include "frm_lumetra.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
@@ -74,6 +77,22 @@ FrmLumetra::FrmLumetra(Messages* messages, QWidget* parent)
     buildControls();
     connectHandlers();
     Form_Load();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+// Pressing a control moves the focus first, and the field being left may put up a message.
+// By the time the press reaches the control the user may have let go of the button while
+// the message was up: acting on that press would hold the control down with no release to
+// come, so it is dropped and the click is simply lost.
+bool FrmLumetra::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (widget != nullptr && isAncestorOf(widget) && !(QGuiApplication::mouseButtons() & press->button()))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 FrmLumetra::~FrmLumetra() = default;

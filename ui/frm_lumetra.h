@@ -50,6 +50,9 @@ public:
 
     void Exit_Lumetra();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void connectHandlers();

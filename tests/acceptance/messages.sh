@@ -112,5 +112,14 @@ calculate
 expect_too_large "leaving Max X again for Calculate"
 calculate
 expect_fault_report Return
+
+# The button is let go while the message is up: the click is lost, and the box it was
+# meant for must not be left looking held down.
+click_control txtX
+click_control chkNatSX
+expect_too_large "leaving Max X for a check box"
+expect_boxes "after a click that the message took" chkNatSX=ticked chkBajaStuntEnduro=clear
+click_control chkBajaStuntEnduro
+expect_boxes "after the next click" chkNatSX=clear chkBajaStuntEnduro=ticked
 expect_running "at the end"
 echo "PASS: $ACC_NAME"

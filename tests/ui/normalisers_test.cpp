@@ -239,5 +239,25 @@ TEST_F(Normalisers, CalculateClickedStraightAfterANumberTooLargeReportsBothInOrd
     EXPECT_TRUE(window->isVisible());
 }
 
+// The message is modal: the user lets go of the mouse while it is up, and the press that
+// moved the focus reaches the box only afterwards. The click is lost, and the box must not
+// be left held down waiting for a release that has already happened.
+TEST_F(Normalisers, AClickReleasedWhileTheMessageIsUpIsLostAndLeavesNothingHeldDown)
+{
+    switchTo(Layout::MaxToArmadillo);
+    typeInto("txtX", "1e999");
+    ValueCheckBox* natSX = box("chkNatSX");
+    const int before = natSX->value();
+    messages.whenShown = [natSX] { QTest::mouseRelease(natSX, Qt::LeftButton); };
+    QTest::mousePress(natSX, Qt::LeftButton);
+    messages.whenShown = nullptr;
+    ASSERT_EQ(messages.texts.size(), 1U);
+    EXPECT_FALSE(natSX->isDown());
+    EXPECT_EQ(natSX->value(), before);
+
+    click(natSX);
+    EXPECT_EQ(natSX->value(), before == 1 ? 0 : 1) << "the next click works as usual";
+}
+
 }  // namespace
 }  // namespace lumetra::ui::test
