@@ -2,7 +2,8 @@
 # calls acc_begin with its name and the program, then acc_start_display and acc_start_app,
 # and from then on acts only through the X server: xdotool moves the pointer, clicks and
 # types, xclip reads what Ctrl+C copied, xprop reads the window's properties and import
-# (ImageMagick) takes screenshots, of the check boxes and of the screen on failure.
+# (ImageMagick) takes screenshots, of the check boxes and of the screen on failure. The X
+# server, openbox and the search for the window come from ../x_session.sh.
 #
 # Controls are named as in the window's stored layout; their places below are the stored
 # twips (15 twips make one pixel at 96 dots per inch), relative to their container.
@@ -16,14 +17,14 @@
 set -u -o pipefail
 
 ACC_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=SCRIPTDIR/../x_session.sh
+source "$ACC_LIB_DIR/../x_session.sh"
 ACC_PYTHON=/usr/bin/python3
 
 ACC_NAME=""
 ACC_BINARY=""
 ACC_WORK=""
 ACC_ARTIFACTS=""
-XVFB_PID=""
-WM_PID=""
 APP_PID=""
 APP_STATUS=""
 WIN=""
@@ -107,20 +108,6 @@ box_rect() { echo "$((CTL_X[$1] + 3)),$((CTL_Y[$1] + 4)),8,8"; }
 
 # --- Running and reporting -------------------------------------------------------------
 
-now_ms() { local t=${EPOCHREALTIME/[^0-9]/}; echo $((10#${t:0:-3})); }
-
-# poll MILLISECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds or until
-# MILLISECONDS have passed; succeeds when COMMAND did.
-poll() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  while :; do
-    "$@" && return 0
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.02
-  done
-}
-
 pass() { echo "PASS: $*"; }
 
 screenshot() {
@@ -154,22 +141,9 @@ fail() {
   exit 1
 }
 
-# acc_stop PID: ends a process that this script started and that still runs.
-acc_stop() {
-  local pid=$1
-  [ -n "$pid" ] || return 0
-  jobs -pr | grep -qx "$pid" || { wait "$pid" 2>/dev/null; return 0; }
-  kill "$pid" 2>/dev/null || true
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
-  kill -9 "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-}
-
 # The xclip processes that held clipboard markers end with the X server.
 acc_cleanup() {
-  acc_stop "$APP_PID"
-  acc_stop "$WM_PID"
-  acc_stop "$XVFB_PID"
+  xs_stop "$APP_PID" "$WM_PID" "$XVFB_PID"
   [ -n "$ACC_WORK" ] && rm -rf "$ACC_WORK"
 }
 
@@ -190,39 +164,18 @@ acc_begin() {
 
 # acc_start_display: a private X server, at 96 dots per inch, managed by openbox.
 acc_start_display() {
-  display_ready() { grep -q '^[0-9][0-9]*$' "$ACC_WORK/display" 2>/dev/null; }
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
-    3>"$ACC_WORK/display" >"$ACC_WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  poll 20000 display_ready || { cat "$ACC_WORK/xvfb.log"; fail "Xvfb did not report a display within 20 s"; }
-  DISPLAY=":$(head -n1 "$ACC_WORK/display")"
-  export DISPLAY
-  unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
-    QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI QT_STYLE_OVERRIDE
-  export QT_QPA_PLATFORM=xcb
-
-  local openbox_args=()
-  [ -f /etc/xdg/openbox/rc.xml ] && openbox_args=(--config-file /etc/xdg/openbox/rc.xml)
-  openbox "${openbox_args[@]}" >"$ACC_WORK/openbox.log" 2>&1 &
-  WM_PID=$!
-  wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  poll 20000 wm_ready || { cat "$ACC_WORK/openbox.log"; fail "openbox did not start within 20 s"; }
+  xs_start_xvfb "$ACC_WORK" 1280x1024 20000 ||
+    { cat "$ACC_WORK/xvfb.log"; fail "Xvfb did not report a display within 20 s"; }
+  xs_qt_env
+  xs_start_openbox "$ACC_WORK" 20000 ||
+    { cat "$ACC_WORK/openbox.log"; fail "openbox did not start within 20 s"; }
 }
 
 app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 app_exited() { ! app_running; }
 
 # The main window is the visible window titled Lumetra that is not transient for another.
-find_main_window() {
-  local id
-  for id in $(xdotool search --onlyvisible --name '^Lumetra$' 2>/dev/null); do
-    if ! xprop -id "$id" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id'; then
-      WIN=$id
-      return 0
-    fi
-  done
-  return 1
-}
+find_main_window() { xs_find_window Lumetra && WIN=$XS_WINDOW; }
 
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
@@ -230,9 +183,10 @@ is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 acc_start_app() {
   "$ACC_BINARY" >"$ACC_WORK/app.log" 2>&1 &
   APP_PID=$!
-  window_or_exit() { find_main_window || app_exited; }
   # A loaded machine running sanitizer builds can take long over the first start.
-  if ! poll 60000 window_or_exit || ! find_main_window; then
+  if xs_wait_window Lumetra "$APP_PID" 60000; then
+    WIN=$XS_WINDOW
+  else
     if app_exited; then
       collect_exit
       fail "the program exited with status $APP_STATUS before its window appeared"

@@ -9,7 +9,7 @@
 # finds the application on the accessibility desktop and checks the roles, names, states
 # and texts of its controls and edits a field. Every process started here is ended here.
 #
-# Needs: Xvfb, xdotool, dbus-run-session (dbus), at-spi-bus-launcher (at-spi2-core) and
+# Needs: Xvfb, xdotool, xprop (x11-utils), dbus-run-session (dbus), at-spi-bus-launcher (at-spi2-core) and
 # Debian's python3 with pyatspi (python3-pyatspi).
 
 set -u -o pipefail
@@ -25,33 +25,8 @@ binary=${1:?usage: accessibility_test.sh PATH/TO/lumetra PATH/TO/read_window.py}
 checks=${2:?usage: accessibility_test.sh PATH/TO/lumetra PATH/TO/read_window.py}
 python=/usr/bin/python3
 
-now_ms() { local t=${EPOCHREALTIME/[^0-9]/}; echo $((10#${t:0:-3})); }
-
-# poll MILLISECONDS COMMAND...: runs COMMAND every 20 ms until it succeeds or until
-# MILLISECONDS have passed; succeeds when COMMAND did.
-poll() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  while :; do
-    "$@" && return 0
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.02
-  done
-}
-
-# stop PID...: asks each process to end, gives it a moment, then makes sure it is gone.
-stop() {
-  local pid
-  for pid in "$@"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-  for pid in "$@"; do
-    [ -n "$pid" ] || continue
-    poll 2000 eval "! kill -0 $pid 2>/dev/null" || kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  return 0
-}
+# shellcheck source=SCRIPTDIR/../x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x_session.sh"
 
 show_logs() {
   local log
@@ -68,7 +43,7 @@ if [ "$in_session" = 1 ]; then
   work=${LUMETRA_A11Y_WORK:?}
   launcher_pid=""
   app_pid=""
-  cleanup_session() { stop "$app_pid" "$launcher_pid"; }
+  cleanup_session() { xs_stop "$app_pid" "$launcher_pid"; }
   trap cleanup_session EXIT
 
   launcher=""
@@ -92,14 +67,12 @@ if [ "$in_session" = 1 ]; then
   QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$binary" >"$work/app.log" 2>&1 &
   app_pid=$!
 
-  window=""
-  find_window() { window=$(xdotool search --onlyvisible --name '^Lumetra$' 2>/dev/null | head -n1); [ -n "$window" ]; }
-  window_or_exit() { find_window || ! kill -0 "$app_pid" 2>/dev/null; }
-  if ! poll 10000 window_or_exit || [ -z "$window" ]; then
+  if ! xs_wait_window Lumetra "$app_pid" 10000; then
     show_logs
     echo "FAIL: no window titled 'Lumetra' appeared within 10 s"
     exit 1
   fi
+  window=$XS_WINDOW
   # There is no window manager to hand the window the keyboard, so it is given it directly:
   # a field loses the focus to another, and is tidied, only in the active window.
   timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
@@ -117,7 +90,7 @@ fi
 
 # --- Outside: the display, then the session bus around the rest ------------------------
 
-for tool in Xvfb xdotool dbus-run-session dbus-send; do
+for tool in Xvfb xdotool xprop dbus-run-session dbus-send; do
   command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 [ -x "$python" ] || { echo "FAIL: $python is not installed"; exit 1; }
@@ -125,28 +98,23 @@ done
 [ -x "$binary" ] || { echo "FAIL: $binary is not an executable program"; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lumetra-a11y.XXXXXX")
-xvfb_pid=""
 cleanup() {
-  stop "$xvfb_pid"
+  xs_stop "$XVFB_PID"
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'echo "FAIL: interrupted"; exit 130' INT TERM
 
-display_ready() { grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; }
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-poll 10000 display_ready || { show_logs; echo "FAIL: Xvfb did not report a display within 10 s"; exit 1; }
-echo "PASS: Xvfb runs on display :$(head -n1 "$work/display")"
+xs_start_xvfb "$work" 1280x1024 10000 ||
+  { show_logs; echo "FAIL: Xvfb did not report a display within 10 s"; exit 1; }
+echo "PASS: Xvfb runs on display $DISPLAY"
 
 # Nothing from the caller's desktop may leak in: this display, this session bus and the
 # accessibility bus found through them are the only ones the program and the checks see.
 mkdir -m 700 "$work/runtime"
-unset WAYLAND_DISPLAY AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS QT_ACCESSIBILITY \
-  QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
-DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb \
-  LUMETRA_A11Y_WORK="$work" \
+xs_qt_env
+unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS QT_ACCESSIBILITY
+XDG_RUNTIME_DIR="$work/runtime" LUMETRA_A11Y_WORK="$work" \
   dbus-run-session -- bash "$0" --in-session "$binary" "$checks" 2>"$work/session.log"
 status=$?
 if [ "$status" = 0 ]; then

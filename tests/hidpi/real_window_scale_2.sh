@@ -11,19 +11,13 @@ set -u -o pipefail
 binary=${1:?usage: real_window_scale_2.sh PATH/TO/lumetra}
 readonly EXPECTED_SIZE="754x686"
 
+# shellcheck source=SCRIPTDIR/../x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x_session.sh"
+
 work=$(mktemp -d "${TMPDIR:-/tmp}/lumetra-hidpi.XXXXXX")
-xvfb_pid=""
-wm_pid=""
 app_pid=""
 cleanup() {
-  local pid
-  for pid in "$app_pid" "$wm_pid" "$xvfb_pid"; do
-    [ -n "$pid" ] || continue
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
+  xs_stop "$app_pid" "$WM_PID" "$XVFB_PID"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -35,53 +29,22 @@ fail() {
   [ -s "$work/app.log" ] && { echo "--- program output ---"; cat "$work/app.log"; }
   exit 1
 }
-now_ms() { local t=${EPOCHREALTIME/[^0-9]/}; echo $((10#${t:0:-3})); }
-poll() {
-  local deadline=$(($(now_ms) + $1))
-  shift
-  while :; do
-    "$@" && return 0
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.02
-  done
-}
 
 for tool in Xvfb openbox xdotool xprop; do
   command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 [ -x "$binary" ] || { echo "FAIL: $binary is not an executable program"; exit 1; }
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; }
-poll 10000 display_ready || { cat "$work/xvfb.log"; fail "Xvfb did not report a display within 10 s"; }
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
-export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  export XDG_RUNTIME_DIR=$work/runtime
-  mkdir -m 0700 "$XDG_RUNTIME_DIR"
-fi
-
-openbox_args=()
-[ -f /etc/xdg/openbox/rc.xml ] && openbox_args=(--config-file /etc/xdg/openbox/rc.xml)
-openbox "${openbox_args[@]}" >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 10000 wm_ready || { cat "$work/openbox.log"; fail "openbox did not start within 10 s"; }
+xs_start_xvfb "$work" 1600x1200 10000 || { cat "$work/xvfb.log"; fail "Xvfb did not report a display within 10 s"; }
+xs_qt_env
+export QT_SCALE_FACTOR=2
+xs_runtime_dir "$work"
+xs_start_openbox "$work" 10000 || { cat "$work/openbox.log"; fail "openbox did not start within 10 s"; }
 
 "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=""
-find_window() {
-  window=$(xdotool search --onlyvisible --name '^Lumetra$' 2>/dev/null | head -n1)
-  [ -n "$window" ]
-}
-app_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-window_or_exit() { find_window || app_exited; }
-poll 15000 window_or_exit && [ -n "$window" ] || fail "no window titled 'Lumetra' was mapped within 15 s"
+xs_wait_window Lumetra "$app_pid" 15000 || fail "no window titled 'Lumetra' was mapped within 15 s"
+window=$XS_WINDOW
 pass "the window is mapped at scale 2"
 
 geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: *//p')

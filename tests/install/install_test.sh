@@ -46,20 +46,11 @@ case $work in
 esac
 readonly EXPECTED_SIZE="377x343"
 
-xvfb_pid=""
-wm_pid=""
-app_pid=""
+# shellcheck source=SCRIPTDIR/../x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../x_session.sh"
 
-cleanup() {
-  local pid
-  for pid in "$app_pid" "$wm_pid" "$xvfb_pid"; do
-    [ -n "$pid" ] || continue
-    kill "$pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.02; done
-    kill -9 "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
-}
+app_pid=""
+cleanup() { xs_stop "$app_pid" "$WM_PID" "$XVFB_PID"; }
 trap cleanup EXIT
 trap 'echo "FAIL: interrupted"; exit 130' INT TERM
 
@@ -73,17 +64,6 @@ fail() {
   fi
   echo "FAIL: package install test"
   exit 1
-}
-
-now_ms() { local t=${EPOCHREALTIME/[^0-9]/}; echo $((10#${t:0:-3})); }
-poll() {  # MILLISECONDS COMMAND...
-  local deadline=$(($(now_ms) + $1))
-  shift
-  while :; do
-    "$@" && return 0
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.02
-  done
 }
 
 # dpkg-shlibdeps (dpkg-dev) and file are what cpack needs to compute the dependencies.
@@ -193,38 +173,15 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 
 # --- 4. the installed program under X --------------------------------------------------------
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp -noreset \
-  3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-display_ready() { grep -q '^[0-9][0-9]*$' "$work/display" 2>/dev/null; }
-poll 10000 display_ready || { cat "$work/xvfb.log"; fail "Xvfb did not report a display within 10 s"; }
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR \
-  QT_ENABLE_HIGHDPI_SCALING QT_FONT_DPI
-export QT_QPA_PLATFORM=xcb
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  export XDG_RUNTIME_DIR=$work/runtime
-  mkdir -m 0700 "$XDG_RUNTIME_DIR"
-fi
-
-openbox_args=()
-[ -f /etc/xdg/openbox/rc.xml ] && openbox_args=(--config-file /etc/xdg/openbox/rc.xml)
-openbox "${openbox_args[@]}" >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-poll 10000 wm_ready || { cat "$work/openbox.log"; fail "openbox did not start within 10 s"; }
+xs_start_xvfb "$work" 1280x1024 10000 || { cat "$work/xvfb.log"; fail "Xvfb did not report a display within 10 s"; }
+xs_qt_env
+xs_runtime_dir "$work"
+xs_start_openbox "$work" 10000 || { cat "$work/openbox.log"; fail "openbox did not start within 10 s"; }
 
 "$root/usr/bin/lumetra" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=""
-find_window() {
-  window=$(xdotool search --onlyvisible --name '^Lumetra$' 2>/dev/null | head -n1)
-  [ -n "$window" ]
-}
 app_exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-window_or_exit() { find_window || app_exited; }
-if ! poll 15000 window_or_exit || [ -z "$window" ]; then
+if ! xs_wait_window Lumetra "$app_pid" 15000; then
   if app_exited; then
     wait "$app_pid"
     code=$?
@@ -233,6 +190,7 @@ if ! poll 15000 window_or_exit || [ -z "$window" ]; then
   fi
   fail "no window titled 'Lumetra' was mapped within 15 s"
 fi
+window=$XS_WINDOW
 pid_of_window=$(xprop -id "$window" _NET_WM_PID 2>/dev/null | sed -n 's/^_NET_WM_PID(CARDINAL) = //p')
 [ "$pid_of_window" = "$app_pid" ] || fail "the window belongs to process '$pid_of_window', not the installed program $app_pid"
 exe=$(readlink "/proc/$app_pid/exe")
