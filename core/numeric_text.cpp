@@ -120,11 +120,12 @@ Num parseDecimal(Reader& in)
             exponent = -exponent;
     }
 
-    std::string chars = mantissa;
-    chars += 'e';
-    chars += std::to_string(exponent);
+    if (exponent != 0) {
+        mantissa += 'e';
+        mantissa += std::to_string(exponent);
+    }
     const bool tooLarge = leadingOrder + exponent > 0;
-    const Num magnitude = fromChars(chars, std::chars_format::general, tooLarge);
+    const Num magnitude = fromChars(mantissa, std::chars_format::general, tooLarge);
     // An underflow reads as an unsigned 0, as does "-0".
     if (magnitude == 0.0)
         return 0.0;
