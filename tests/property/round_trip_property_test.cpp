@@ -15,24 +15,13 @@
 #include "armadillo_to_max.h"
 #include "generators.h"
 #include "max_to_armadillo.h"
+#include "memory_fields.h"
 
 namespace lumetra::property {
 namespace {
 
-class MemoryFields : public Fields {
-public:
-    std::string text(TextField f) const override { return texts[static_cast<std::size_t>(f)]; }
-    void setText(TextField f, const std::string& t) override { texts[static_cast<std::size_t>(f)] = t; }
-    int value(CheckBox c) const override { return values[static_cast<std::size_t>(c)]; }
-
-    std::array<std::string, textFieldNames.size()> texts;
-    std::array<int, checkBoxNames.size()> values{};
-};
-
-class NoMessages : public Messages {
-public:
-    void showMessage(const std::string& text) override { ADD_FAILURE() << "unexpected message: " << text; }
-};
+using testing::MemoryFields;
+using testing::NoMessages;
 
 // A typed number as its field shows it: `units` counts steps of the last decimal.
 std::string fieldText(std::uint64_t units, int decimals)
