@@ -8,6 +8,8 @@
 # libxtst-dev is installed). Arguments after -- go to it, e.g. -- --clicks 101.
 # With BENCH_STRICT=1 it exits with status 1 when a median misses the 16 ms target.
 set -euo pipefail
+# shellcheck source=../tests/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/x_session.sh"
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bench=$root/build/ci/bench/repaint_bench
@@ -22,40 +24,17 @@ for tool in Xvfb openbox xprop; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
 cleanup() {
-  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  xs_stop "$WM_PID" "$XVFB_PID"
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
-  sleep 0.025
-done
-[ -s "$work/display" ] || die "Xvfb did not report a display"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY QT_SCALE_FACTOR
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  export XDG_RUNTIME_DIR=$work/runtime
-  mkdir -m 0700 "$XDG_RUNTIME_DIR"
-fi
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-for _ in $(seq 200); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  kill -0 "$wm_pid" 2>/dev/null || die "openbox did not start: $(tail -n 3 "$work/openbox.log")"
-  sleep 0.025
-done
+xs_start_xvfb "$work" 1280x1024 5000 || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
+xs_qt_env
+xs_runtime_dir "$work"
+xs_start_openbox "$work" 5000 || die "openbox did not start: $(tail -n 3 "$work/openbox.log")"
 
 echo "Display $DISPLAY with openbox; $(nproc) CPUs, $(lscpu | sed -n 's/^Model name: *//p')"
 "$bench" "$@" | tee "$work/result"

@@ -24,6 +24,8 @@
 #                         with dpkg and its /usr/bin/lumetra is measured in the same rounds as
 #                         PROGRAM and the baseline, each against the baseline
 set -euo pipefail
+# shellcheck source=../tests/x_session.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/x_session.sh"
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 program=${1:-${BENCH_PROGRAM:-$root/build/ci/app/lumetra}}
@@ -54,7 +56,7 @@ if ! [[ $runs =~ ^[0-9]+$ ]] || [ "$runs" -lt 10 ]; then
   die "BENCH_RUNS must be a whole number of at least 10, not '$runs'"
 fi
 [[ $settle_ms =~ ^[0-9]+$ ]] || die "BENCH_SETTLE_MS must be a whole number of milliseconds, not '$settle_ms'"
-for tool in Xvfb openbox; do
+for tool in Xvfb openbox xprop; do
   command -v "$tool" >/dev/null || die "$tool is not installed"
 done
 if [ -x "$probe" ]; then
@@ -68,48 +70,17 @@ fi
 
 # --- display and window manager ---------------------------------------------------------
 work=$(mktemp -d)
-xvfb_pid=""
-wm_pid=""
 cleanup() {
-  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  xs_stop "$WM_PID" "$XVFB_PID"
   rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [ -s "$work/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
-  sleep 0.025
-done
-[ -s "$work/display" ] || die "Xvfb did not report a display"
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-# As in a desktop session; otherwise Qt warns on every start.
-if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
-  export XDG_RUNTIME_DIR=$work/runtime
-  mkdir -m 0700 "$XDG_RUNTIME_DIR"
-fi
-
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
-# openbox announces itself through _NET_SUPPORTING_WM_CHECK on the root window.
-wm_ready=0
-for _ in $(seq 200); do
-  if command -v xprop >/dev/null; then
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { wm_ready=1; break; }
-  else
-    sleep 1; wm_ready=1; break
-  fi
-  kill -0 "$wm_pid" 2>/dev/null || die "openbox did not start: $(tail -n 3 "$work/openbox.log")"
-  sleep 0.025
-done
-[ "$wm_ready" = 1 ] || die "openbox did not become ready"
+xs_start_xvfb "$work" 1280x1024 5000 || die "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
+xs_qt_env
+xs_runtime_dir "$work"
+xs_start_openbox "$work" 5000 || die "openbox did not start: $(tail -n 3 "$work/openbox.log")"
 
 # --- one measurement --------------------------------------------------------------------
 # Prints "<startup microseconds> <VmRSS kB>".
