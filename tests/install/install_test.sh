@@ -203,6 +203,9 @@ pass "client area is $geometry"
 
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]; }
 poll 10000 is_active || fail "the window did not become active within 10 s"
+# Active is openbox's word for it; the key goes where the X server has put the focus.
+has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
+poll 10000 has_focus || fail "the window did not get the keyboard focus within 10 s"
 sleep 0.3
 xdotool key --clearmodifiers alt+F4
 poll 5000 app_exited || fail "the program did not exit within 5 s of Alt+F4"
