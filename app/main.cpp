@@ -2,12 +2,15 @@
 
 #include "application.h"
 #include "frm_lumetra.h"
+#include "qt_window.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     lumetra::ui::setUpApplication(app);
-    lumetra::ui::FrmLumetra window;
+    lumetra::ui::QtWindow window;
+    lumetra::ui::FrmLumetra form(window);
+    window.setUserEvents(&form);
     window.show();
     return QApplication::exec();
 }

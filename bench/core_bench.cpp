@@ -1,8 +1,8 @@
-// Benchmarks of the two whole conversions over an in-memory set of fields, parsing of the
-// input texts and formatting of the results included.
+// Benchmarks of the two whole conversions over the in-memory window, parsing of the input
+// texts and formatting of the results included.
 //
-// Every iteration first restores the starting texts and box values (a copy of 13 short
-// strings that fit the small-string buffer, so no allocation) and then runs one conversion.
+// Every iteration first restores the starting window (13 short strings that fit the
+// small-string buffer and a few flags, so no allocation) and then runs one conversion.
 // The restore is inside the timed region: pausing the timer around it would cost more than
 // the copy itself. BM_RestoreFields times the restore alone, so it can be subtracted.
 //
@@ -20,8 +20,8 @@
 
 #include "angles.h"
 #include "armadillo_to_max.h"
-#include "fields.h"
 #include "max_to_armadillo.h"
+#include "memory_window.h"
 #include "numeric_text.h"
 
 namespace {
@@ -29,65 +29,25 @@ namespace {
 using lumetra::CheckBox;
 using lumetra::TextField;
 
-constexpr std::size_t index(TextField field) { return static_cast<std::size_t>(field); }
-constexpr std::size_t index(CheckBox box) { return static_cast<std::size_t>(box); }
+using lumetra::testing::MemoryWindow;
 
-// The window's fields as plain values: texts by TextField, box values by CheckBox.
-class MemoryFields final : public lumetra::Fields {
-public:
-    std::string text(TextField field) const override { return texts[index(field)]; }
-    void setText(TextField field, const std::string& text) override { texts[index(field)] = text; }
-    int value(CheckBox box) const override { return boxes[index(box)]; }
-
-    std::array<std::string, lumetra::textFieldNames.size()> texts;
-    std::array<int, lumetra::checkBoxNames.size()> boxes{};
-};
-
-// Counts the messages instead of showing them; neither input set below produces one.
-class CountingMessages final : public lumetra::Messages {
-public:
-    void showMessage(const std::string& /*text*/) override { ++count; }
-    int count = 0;
-};
-
-MemoryFields withText(MemoryFields fields, TextField field, std::string text)
+MemoryWindow withText(MemoryWindow fields, TextField field, std::string text)
 {
-    fields.texts[index(field)] = std::move(text);
+    fields.put(field, std::move(text));
     return fields;
 }
 
-MemoryFields withBox(MemoryFields fields, CheckBox box, int value)
+MemoryWindow withBox(MemoryWindow fields, CheckBox box, int value)
 {
-    fields.boxes[index(box)] = value;
+    fields.put(box, value);
     return fields;
-}
-
-// The texts and box values of the window as it opens: one consistent Armadillo to 3dsMax
-// example on a National or SX track.
-MemoryFields initialFields()
-{
-    MemoryFields f;
-    f.texts[index(TextField::txtHeading)] = "90.0";
-    f.texts[index(TextField::txtPitch)] = "45.0";
-    f.texts[index(TextField::txtDilloStrength)] = "40.000";
-    f.texts[index(TextField::txtGridRes)] = "3.0000";
-    f.texts[index(TextField::txtDistance)] = "1000.000000";
-    f.texts[index(TextField::txtObjectScale)] = "33.333333";
-    f.texts[index(TextField::txtGridSize)] = "256";
-    f.texts[index(TextField::txtMaxStrength)] = "13.333333";
-    f.texts[index(TextField::txtX)] = "0.000000";
-    f.texts[index(TextField::txtY)] = "707.106781";
-    f.texts[index(TextField::txtZ)] = "707.106781";
-    f.boxes[index(CheckBox::chkArmadillo2Max)] = lumetra::Ticked;
-    f.boxes[index(CheckBox::chkNatSX)] = lumetra::Ticked;
-    return f;
 }
 
 // Armadillo to 3dsMax, second set: heading 30, pitch 20, distance 500 on a Baja, Stunt or
 // Enduro track, with the object scale given, so the grid size is computed and rounded.
-MemoryFields armadilloSecondFields()
+MemoryWindow armadilloSecondFields()
 {
-    MemoryFields f = initialFields();
+    MemoryWindow f;
     f = withText(std::move(f), TextField::txtHeading, "30.0");
     f = withText(std::move(f), TextField::txtPitch, "20.0");
     f = withText(std::move(f), TextField::txtDistance, "500.000000");
@@ -100,17 +60,17 @@ MemoryFields armadilloSecondFields()
 
 // 3dsMax to Armadillo, initial set: the window's texts with the direction switched over.
 // The light lies on the Y axis, so its heading comes from the table's constant rows.
-MemoryFields maxInitialFields()
+MemoryWindow maxInitialFields()
 {
-    MemoryFields f = withBox(initialFields(), CheckBox::chkArmadillo2Max, lumetra::Clear);
+    MemoryWindow f = withBox(MemoryWindow(), CheckBox::chkArmadillo2Max, lumetra::Clear);
     return withBox(std::move(f), CheckBox::chkMax2Armadillo, lumetra::Ticked);
 }
 
 // 3dsMax to Armadillo, second set: a light at -300, 400, 250, whose heading needs the
 // arctangent, and a 512 grid at 50 % on a Baja, Stunt or Enduro track.
-MemoryFields maxSecondFields()
+MemoryWindow maxSecondFields()
 {
-    MemoryFields f = maxInitialFields();
+    MemoryWindow f = maxInitialFields();
     f = withText(std::move(f), TextField::txtX, "-300.000000");
     f = withText(std::move(f), TextField::txtY, "400.000000");
     f = withText(std::move(f), TextField::txtZ, "250.000000");
@@ -126,22 +86,21 @@ using Expected = std::initializer_list<std::pair<TextField, const char*>>;
 // Checks one untimed run before timing, so that a figure is never reported for a
 // conversion that faults or writes something other than the known results.
 template <typename Run>
-bool firstRunGives(benchmark::State& state, const MemoryFields& start, Run run, Expected expected)
+bool firstRunGives(benchmark::State& state, const MemoryWindow& start, Run run, Expected expected)
 {
-    MemoryFields fields = start;
-    CountingMessages messages;
+    MemoryWindow fields = start;
     try {
-        run(fields, messages);
+        run(fields);
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
         return false;
     }
-    if (messages.count != 0) {
+    if (!fields.messages().empty()) {
         state.SkipWithError("the conversion showed a message");
         return false;
     }
     for (const auto& [field, text] : expected) {
-        if (fields.texts[index(field)] != text) {
+        if (fields[field] != text) {
             state.SkipWithError("the conversion wrote an unexpected text");
             return false;
         }
@@ -150,29 +109,28 @@ bool firstRunGives(benchmark::State& state, const MemoryFields& start, Run run, 
 }
 
 template <typename Run>
-void timeConversion(benchmark::State& state, const MemoryFields& start, Run run, Expected expected)
+void timeConversion(benchmark::State& state, const MemoryWindow& start, Run run, Expected expected)
 {
     if (!firstRunGives(state, start, run, expected))
         return;
-    MemoryFields fields = start;
-    CountingMessages messages;
+    MemoryWindow fields = start;
     for (auto _ : state) {
         fields = start;
-        run(fields, messages);
-        benchmark::DoNotOptimize(fields.texts.data());
+        run(fields);
+        benchmark::DoNotOptimize(&fields);
         benchmark::ClobberMemory();
     }
 }
 
 const lumetra::Num pi = lumetra::computePi();
 
-void armadilloToMax(MemoryFields& fields, CountingMessages& /*messages*/) { lumetra::armadilloToMax(fields, pi); }
-void maxToArmadillo(MemoryFields& fields, CountingMessages& messages) { lumetra::maxToArmadillo(fields, messages, pi); }
+void armadilloToMax(MemoryWindow& fields) { lumetra::armadilloToMax(fields, pi); }
+void maxToArmadillo(MemoryWindow& fields) { lumetra::maxToArmadillo(fields, fields, pi); }
 
 void BM_ArmadilloToMax_Initial(benchmark::State& state)
 {
     // The window's texts reproduce themselves.
-    timeConversion(state, initialFields(), armadilloToMax,
+    timeConversion(state, MemoryWindow(), armadilloToMax,
                    {{TextField::txtCalcHeading, "90"},
                     {TextField::txtCalcPitch, "45"},
                     {TextField::txtX, "0.000000"},
@@ -212,11 +170,11 @@ void BM_MaxToArmadillo_Second(benchmark::State& state)
 // The per-iteration restore of the conversion benchmarks, timed alone.
 void BM_RestoreFields(benchmark::State& state)
 {
-    const MemoryFields start = maxSecondFields();
-    MemoryFields fields = start;
+    const MemoryWindow start = maxSecondFields();
+    MemoryWindow fields = start;
     for (auto _ : state) {
         fields = start;
-        benchmark::DoNotOptimize(fields.texts.data());
+        benchmark::DoNotOptimize(&fields);
         benchmark::ClobberMemory();
     }
 }

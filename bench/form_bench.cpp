@@ -1,74 +1,57 @@
-// The time of one toggle or one normaliser, as the handler itself takes it on the
-// offscreen window: the user's part (mouse, focus change) is left out.
+// The time of one toggle or one normaliser, as the handlers take it on the in-memory
+// window: the toolkit's part (mouse, focus change, repaint) is left out.
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <clocale>
-
-#include "application.h"
-#include "fields.h"
 #include "frm_lumetra.h"
+#include "memory_window.h"
 
 namespace {
 
 using lumetra::CheckBox;
 using lumetra::TextField;
+using lumetra::testing::MemoryWindow;
 using lumetra::ui::FrmLumetra;
-
-class SilentMessages : public lumetra::Messages {
-public:
-    void showMessage(const std::string&) override {}
-};
 
 // One click on a direction box: a whole layout change with its nested handlers.
 void BM_DirectionToggle(benchmark::State& state)
 {
-    SilentMessages messages;
-    FrmLumetra window(&messages);
-    auto* box = window.findChild<QCheckBox*>(QStringLiteral("chkArmadillo2Max"));
+    MemoryWindow window;
+    FrmLumetra form(window);
     for (auto _ : state)
-        box->click();
+        form.boxClicked(CheckBox::chkArmadillo2Max);
+    if (window[CheckBox::chkArmadillo2Max] + window[CheckBox::chkMax2Armadillo] != 1)
+        state.SkipWithError("the direction boxes are no longer a pair");
 }
 BENCHMARK(BM_DirectionToggle)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void BM_TrackTypeToggle(benchmark::State& state)
 {
-    SilentMessages messages;
-    FrmLumetra window(&messages);
-    auto* box = window.findChild<QCheckBox*>(QStringLiteral("chkNatSX"));
+    MemoryWindow window;
+    FrmLumetra form(window);
     for (auto _ : state)
-        box->click();
+        form.boxClicked(CheckBox::chkNatSX);
+    if (window[CheckBox::chkNatSX] + window[CheckBox::chkBajaStuntEnduro] != 1)
+        state.SkipWithError("the track-type boxes are no longer a pair");
 }
 BENCHMARK(BM_TrackTypeToggle)->Repetitions(10)->ReportAggregatesOnly(true);
 
 void BM_NormaliseDistance(benchmark::State& state)
 {
-    SilentMessages messages;
-    FrmLumetra window(&messages);
-    auto* field = window.findChild<QLineEdit*>(QStringLiteral("txtDistance"));
+    MemoryWindow window;
+    FrmLumetra form(window);
     for (auto _ : state) {
-        // Writing the untidy text is the user's part, not the handler's.
+        // Typing the untidy text is the user's part, not the handler's.
         state.PauseTiming();
-        field->setText(QStringLiteral("1234.5678915"));
+        window.put(TextField::txtDistance, "1234.5678915");
         state.ResumeTiming();
-        window.field_LostFocus(TextField::txtDistance);
+        form.fieldLeft(TextField::txtDistance);
     }
+    if (window[TextField::txtDistance] != "1234.567892")
+        state.SkipWithError("the distance was not normalised");
 }
 BENCHMARK(BM_NormaliseDistance)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    std::setlocale(LC_ALL, "C");
-    lumetra::ui::setUpApplication(app);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

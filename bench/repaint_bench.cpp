@@ -36,6 +36,7 @@
 #include "fake_pointer.h"
 #include "fields.h"
 #include "frm_lumetra.h"
+#include "qt_window.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ Stats statsOf(std::vector<double> values)
 
 class Bench {
 public:
-    Bench(BenchApplication& app, lumetra::ui::FrmLumetra& window, CountingMessages& messages, FakePointer& pointer,
+    Bench(BenchApplication& app, lumetra::ui::QtWindow& window, CountingMessages& messages, FakePointer& pointer,
           xcb_connection_t* qtConnection, int clicks, int warmup)
         : app_(app),
           window_(window),
@@ -298,7 +299,7 @@ private:
     }
 
     BenchApplication& app_;
-    lumetra::ui::FrmLumetra& window_;
+    lumetra::ui::QtWindow& window_;
     CountingMessages& messages_;
     FakePointer& pointer_;
     xcb_connection_t* qtConnection_;
@@ -361,7 +362,9 @@ int main(int argc, char* argv[])
     }
 
     CountingMessages messages;
-    lumetra::ui::FrmLumetra window(&messages);
+    lumetra::ui::QtWindow window(&messages);
+    lumetra::ui::FrmLumetra form(window);
+    window.setUserEvents(&form);
     window.show();
     Bench bench(app, window, messages, pointer, x11->connection(), clicks, warmup);
     bench.start();

@@ -58,11 +58,4 @@ public:
     virtual int value(CheckBox box) const = 0;
 };
 
-// A modal message to the user; returns when it has been dismissed.
-class Messages {
-public:
-    virtual ~Messages() = default;
-    virtual void showMessage(const std::string& text) = 0;
-};
-
 }  // namespace lumetra

@@ -4,6 +4,7 @@
 
 #include "checked.h"
 #include "fields.h"
+#include "messages.h"
 
 namespace lumetra {
 

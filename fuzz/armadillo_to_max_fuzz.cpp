@@ -21,8 +21,10 @@ using namespace lumetra::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    MemoryFields fields = MemoryFields::decode(data, size);
-    const bool objectScaleGiven = fields.value(CheckBox::chkUseObjectScale) != Clear;
+    testing::EventLog log;
+    testing::MemoryWindow fields(&log);
+    decodeInto(fields, data, size);
+    const bool objectScaleGiven = fields[CheckBox::chkUseObjectScale] != Clear;
     static const Num pi = computePi();
 
     const auto fault = runChecked("armadilloToMax", [&] { armadilloToMax(fields, pi); });
@@ -35,11 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.push_back({TextField::txtGridSize, generalForm});
     expected.push_back({TextField::txtMaxStrength, 6});
     expected.push_back({TextField::txtObjectScale, 6});
-    checkWriteSequence(fields, expected, !fault, "armadilloToMax");
+    const std::vector<Write> writes = writesOf(log);
+    checkWriteSequence(writes, expected, !fault, "armadilloToMax");
 
     if (!fields.messages().empty())
         trap("armadilloToMax", "showed a message");
-    for (const MemoryFields::Write& w : fields.writes()) {
+    for (const Write& w : writes) {
         if (w.field != TextField::txtGridSize)
             continue;
         const double gridSize = valueOf(w.text);

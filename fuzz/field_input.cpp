@@ -25,18 +25,8 @@ std::string unescape(std::string_view value)
 
 }  // namespace
 
-MemoryFields MemoryFields::decode(const std::uint8_t* data, std::size_t size)
+void decodeInto(testing::MemoryWindow& window, const std::uint8_t* data, std::size_t size)
 {
-    MemoryFields f;
-    f.texts_ = {"90.0", "45.0", "40.000",     "3.0000",     "1000.000000", "33.333333", "256",
-                "13.333333", "0.000000", "707.106781", "707.106781", "", ""};
-    static_assert(static_cast<std::size_t>(TextField::txtCalcPitch) == 12);
-    f.boxes_[static_cast<std::size_t>(CheckBox::chkArmadillo2Max)] = Ticked;
-    f.boxes_[static_cast<std::size_t>(CheckBox::chkMax2Armadillo)] = Clear;
-    f.boxes_[static_cast<std::size_t>(CheckBox::chkNatSX)] = Ticked;
-    f.boxes_[static_cast<std::size_t>(CheckBox::chkBajaStuntEnduro)] = Clear;
-    f.boxes_[static_cast<std::size_t>(CheckBox::chkUseObjectScale)] = Clear;
-
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::size_t start = 0;
     while (start <= input.size()) {
@@ -53,30 +43,42 @@ MemoryFields MemoryFields::decode(const std::uint8_t* data, std::size_t size)
         const std::string_view value = line.substr(eq + 1);
         for (std::size_t i = 0; i < textFieldNames.size(); ++i)
             if (textFieldNames[i] == name)
-                f.texts_[i] = unescape(value);
+                window.put(static_cast<TextField>(i), unescape(value));
         for (std::size_t i = 0; i < checkBoxNames.size(); ++i)
             if (checkBoxNames[i] == name)
-                f.boxes_[i] = value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 3;
+                window.put(static_cast<CheckBox>(i), value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 3);
     }
-    return f;
 }
 
-void MemoryFields::setText(TextField field, const std::string& text)
+std::vector<Write> writesOf(const testing::EventLog& log)
 {
-    texts_[index(field)] = text;
-    writes_.push_back({field, text});
+    std::vector<Write> writes;
+    for (const std::string& event : testing::eventsOfKind(log, "write")) {
+        // "write NAME TEXT": control names hold no space, the text may.
+        const std::size_t nameEnd = event.find(' ', 6);
+        const std::string_view name = std::string_view(event).substr(6, nameEnd - 6);
+        for (std::size_t i = 0; i < textFieldNames.size(); ++i)
+            if (textFieldNames[i] == name)
+                writes.push_back({static_cast<TextField>(i), event.substr(nameEnd + 1)});
+    }
+    return writes;
 }
 
-void MemoryFields::showMessage(const std::string& text)
+std::size_t writesBeforeFirstMessage(const testing::EventLog& log)
 {
-    messages_.push_back(text);
-    writesBeforeMessage_.push_back(writes_.size());
+    std::size_t writes = 0;
+    for (const std::string& event : log) {
+        if (event.starts_with("message "))
+            break;
+        if (event.starts_with("write "))
+            ++writes;
+    }
+    return writes;
 }
 
-void checkWriteSequence(const MemoryFields& fields, const std::vector<ExpectedWrite>& expected, bool finished,
+void checkWriteSequence(const std::vector<Write>& writes, const std::vector<ExpectedWrite>& expected, bool finished,
                         std::string_view context)
 {
-    const std::vector<MemoryFields::Write>& writes = fields.writes();
     if (writes.size() > expected.size())
         trap(context, "more writes than expected");
     if (finished && writes.size() != expected.size())

@@ -22,9 +22,9 @@ using namespace lumetra::fuzz;
 
 namespace {
 
-void checkRange(const MemoryFields& fields, TextField field, double low, double high)
+void checkRange(const std::vector<Write>& writes, TextField field, double low, double high)
 {
-    for (const MemoryFields::Write& w : fields.writes()) {
+    for (const Write& w : writes) {
         if (w.field != field)
             continue;
         const double v = valueOf(w.text);
@@ -37,12 +37,15 @@ void checkRange(const MemoryFields& fields, TextField field, double low, double 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    MemoryFields fields = MemoryFields::decode(data, size);
+    testing::EventLog log;
+    testing::MemoryWindow fields(&log);
+    decodeInto(fields, data, size);
     static const Num pi = computePi();
 
     const auto fault = runChecked("maxToArmadillo", [&] { maxToArmadillo(fields, fields, pi); });
 
     const std::vector<std::string>& messages = fields.messages();
+    const std::vector<Write> writes = writesOf(log);
     if (messages.size() > 1)
         trap("maxToArmadillo", "more than one message");
     std::vector<ExpectedWrite> expected{{TextField::txtDistance, 6}};
@@ -53,18 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         if (messages[0] != zeroDistanceWarning && messages[0] != steepPitchWarning)
             trap("maxToArmadillo", "unknown message: " + messages[0]);
-        if (fields.writesBeforeMessage()[0] != 1)
+        if (writesBeforeFirstMessage(log) != 1)
             trap("maxToArmadillo", "the message did not follow the distance");
-        if (messages[0] == zeroDistanceWarning && fields.writes()[0].text != "0.000000")
-            trap("maxToArmadillo", "zero-distance warning for distance " + fields.writes()[0].text);
+        if (messages[0] == zeroDistanceWarning && writes[0].text != "0.000000")
+            trap("maxToArmadillo", "zero-distance warning for distance " + writes[0].text);
     }
     expected.push_back({TextField::txtDilloStrength, 3});
     expected.push_back({TextField::txtGridRes, 4});
     expected.push_back({TextField::txtObjectScale, 6});
-    checkWriteSequence(fields, expected, !fault, "maxToArmadillo");
+    checkWriteSequence(writes, expected, !fault, "maxToArmadillo");
 
-    checkRange(fields, TextField::txtPitch, -90.0, 89.9);
-    checkRange(fields, TextField::txtCalcHeading, -180.0, 180.0);
-    checkRange(fields, TextField::txtHeading, 0.0, 360.0);
+    checkRange(writes, TextField::txtPitch, -90.0, 89.9);
+    checkRange(writes, TextField::txtCalcHeading, -180.0, 180.0);
+    checkRange(writes, TextField::txtHeading, 0.0, 360.0);
     return 0;
 }

@@ -1,33 +1,29 @@
 #pragma once
 
-// The one window of the program. Every value lives as text in its fields: a handler
-// reads a field's text, parses it (parseNumber), computes with checked doubles (Num,
-// which raises a Fault instead of producing an infinity or a NaN), formats the result
-// (roundHalfEven, formatFixed, numberText) and writes it back into its field at once.
-// Calculate runs one of the two conversions; the check-box handlers keep the choices
-// exclusive and switch which fields are editable; leaving a field normalises its number.
+// The handlers of the one window, written once for every toolkit. Every value lives as text
+// in the window's fields: a handler reads a field's text, parses it (parseNumber), computes
+// with checked doubles (Num, which raises a Fault instead of producing an infinity or a NaN),
+// formats the result and writes it back at once. Calculate runs one of the two conversions;
+// the check-box handlers keep the choices exclusive and switch which fields are editable;
+// leaving a field normalises its number.
 
-#include <QWidget>
-#include <map>
-#include <memory>
+#include <initializer_list>
 #include <string>
 
 #include "checked.h"
-#include "fields.h"
-#include "qt_fields.h"
-
-class QPushButton;
+#include "window.h"
+#include "window_description.h"
 
 namespace lumetra::ui {
 
-class FieldEdit;
-class ValueCheckBox;
+// The message of a fault that stopped Calculate.
+std::string calculationErrorText(const Fault& fault);
 
-class FrmLumetra : public QWidget {
+class FrmLumetra : public UserEvents {
 public:
-    // Messages go to the given sink; without one they are modal message boxes.
-    explicit FrmLumetra(Messages* messages = nullptr, QWidget* parent = nullptr);
-    ~FrmLumetra() override;
+    // The window is loaded: Form_Load runs at once.
+    explicit FrmLumetra(Window& window);
+    ~FrmLumetra() override = default;
     FrmLumetra(const FrmLumetra&) = delete;
     FrmLumetra& operator=(const FrmLumetra&) = delete;
     FrmLumetra(FrmLumetra&&) = delete;
@@ -35,37 +31,38 @@ public:
 
     Num pi() const { return pi_; }
 
-    void btnCalculate_Click();
-    void btnExit_Click();
-    void Command1_Click();
+    // What the user does.
+    void boxClicked(CheckBox box) override;
+    void buttonClicked(Button button) override;
+    void fieldLeft(TextField field) override;
+    void closeBoxClicked() override;
 
-    void chkArmadillo2Max_Click();
-    void chkMax2Armadillo_Click();
-    void chkNatSX_Click();
-    void chkBajaStuntEnduro_Click();
-    void chkUseObjectScale_Click();
+    // The handlers are virtual so that a test can watch which of them run and how they nest.
+    virtual void btnCalculate_Click();
+    virtual void btnExit_Click();
+    virtual void Command1_Click();
+
+    virtual void chkArmadillo2Max_Click();
+    virtual void chkMax2Armadillo_Click();
+    virtual void chkNatSX_Click();
+    virtual void chkBajaStuntEnduro_Click();
+    virtual void chkUseObjectScale_Click();
 
     // The LostFocus handler of every normalised field.
-    void field_LostFocus(TextField field);
+    virtual void LostFocus(TextField field);
 
     void Exit_Lumetra();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void buildControls();
-    void connectHandlers();
     void Form_Load();
 
-    void setLook(std::initializer_list<TextField> group, bool readOnly);
-    int value(CheckBox box) const;
-    void setValue(CheckBox box, int value);
+    // A change of value runs the box's handler at once, nested inside the assignment; the
+    // value the box already holds runs nothing, which ends each exchange within a pair.
+    void assign(CheckBox box, int value);
+    void runClickHandler(CheckBox box);
+    void setLook(std::initializer_list<TextField> group, Look look);
 
-    std::map<std::string, QWidget*, std::less<>> controls_;
-    std::unique_ptr<QtFields> fields_;
-    std::unique_ptr<Messages> ownMessages_;
-    Messages* messages_;
+    Window& window_;
     Num pi_ = 0.0;
 };
 

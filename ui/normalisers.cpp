@@ -2,22 +2,22 @@
 // into the field's range, rounded, and rewritten in the field's fixed form, so Calculate
 // always reads well-formed values. It runs for read-only fields too.
 
-#include "field_edit.h"
 #include "frm_lumetra.h"
 #include "normalise.h"
 
 namespace lumetra::ui {
 
-void FrmLumetra::field_LostFocus(TextField field)
+void FrmLumetra::LostFocus(TextField field)
 {
     const NormaliseRule* rule = normaliseRuleFor(field);
-    FieldEdit* edit = fields_->edit(field);
+    if (rule == nullptr)
+        return;
     try {
-        edit->writeText(QString::fromStdString(normalise(*rule, edit->text().toStdString())));
+        window_.setText(field, normalise(*rule, window_.text(field)));
     } catch (const Fault&) {
         // The text stays as typed so that the user can correct it.
-        messages_->showMessage("The number in \"" + edit->accessibleName().toStdString() +
-                               "\" is too large to calculate with.  Please enter a smaller number.");
+        window_.showMessage("The number in \"" + std::string(rowNamed(nameOf(field)).accessibleName) +
+                            "\" is too large to calculate with.  Please enter a smaller number.");
     }
 }
 

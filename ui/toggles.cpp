@@ -1,17 +1,11 @@
 // The check-box handlers: each pair of boxes stays exclusive, and the chosen direction's
-// inputs are editable while its results are read-only. Assigning a box a new value runs
-// that box's handler nested inside the assignment; the value it already holds runs nothing,
-// which is what ends each exchange between the two boxes of a pair.
+// inputs are editable while its results are read-only.
 
 #include "frm_lumetra.h"
-#include "value_check_box.h"
 
 namespace lumetra::ui {
 
 namespace {
-
-constexpr bool ReadOnly = true;
-constexpr bool Editable = false;
 
 constexpr auto armadilloFields = {TextField::txtDilloStrength, TextField::txtGridRes, TextField::txtHeading,
                                   TextField::txtPitch};
@@ -21,51 +15,50 @@ constexpr auto maxFields = {TextField::txtMaxStrength, TextField::txtX, TextFiel
 
 void FrmLumetra::chkArmadillo2Max_Click()
 {
-    if (value(CheckBox::chkArmadillo2Max) == Clear) {
-        setValue(CheckBox::chkMax2Armadillo, Ticked);
-        setLook(armadilloFields, ReadOnly);
-        setValue(CheckBox::chkUseObjectScale, Clear);
-        fields_->box(CheckBox::chkUseObjectScale)->setEnabled(false);
-        setLook({TextField::txtDistance}, ReadOnly);
-        setLook(maxFields, Editable);
-        setValue(CheckBox::chkUseObjectScale, Greyed);
+    if (window_.value(CheckBox::chkArmadillo2Max) == Clear) {
+        assign(CheckBox::chkMax2Armadillo, Ticked);
+        setLook(armadilloFields, Look::ReadOnly);
+        assign(CheckBox::chkUseObjectScale, Clear);
+        window_.setBoxEnabled(CheckBox::chkUseObjectScale, false);
+        setLook({TextField::txtDistance}, Look::ReadOnly);
+        setLook(maxFields, Look::Editable);
+        assign(CheckBox::chkUseObjectScale, Greyed);
     } else {
-        setValue(CheckBox::chkMax2Armadillo, Clear);
-        setLook(armadilloFields, Editable);
-        fields_->box(CheckBox::chkUseObjectScale)->setEnabled(true);
-        setLook({TextField::txtDistance}, Editable);
-        setLook(maxFields, ReadOnly);
-        setValue(CheckBox::chkUseObjectScale, Clear);
+        assign(CheckBox::chkMax2Armadillo, Clear);
+        setLook(armadilloFields, Look::Editable);
+        window_.setBoxEnabled(CheckBox::chkUseObjectScale, true);
+        setLook({TextField::txtDistance}, Look::Editable);
+        setLook(maxFields, Look::ReadOnly);
+        assign(CheckBox::chkUseObjectScale, Clear);
     }
 }
 
 void FrmLumetra::chkMax2Armadillo_Click()
 {
-    setValue(CheckBox::chkArmadillo2Max, value(CheckBox::chkMax2Armadillo) == Clear ? Ticked : Clear);
+    assign(CheckBox::chkArmadillo2Max, window_.value(CheckBox::chkMax2Armadillo) == Clear ? Ticked : Clear);
 }
 
 void FrmLumetra::chkNatSX_Click()
 {
-    setValue(CheckBox::chkBajaStuntEnduro, value(CheckBox::chkNatSX) == Clear ? Ticked : Clear);
+    assign(CheckBox::chkBajaStuntEnduro, window_.value(CheckBox::chkNatSX) == Clear ? Ticked : Clear);
 }
 
 void FrmLumetra::chkBajaStuntEnduro_Click()
 {
-    setValue(CheckBox::chkNatSX, value(CheckBox::chkBajaStuntEnduro) == Ticked ? Clear : Ticked);
+    assign(CheckBox::chkNatSX, window_.value(CheckBox::chkBajaStuntEnduro) == Ticked ? Clear : Ticked);
 }
 
 void FrmLumetra::chkUseObjectScale_Click()
 {
-    const int option = value(CheckBox::chkUseObjectScale);
-    if (option == Greyed) {
-        setLook({TextField::txtGridSize}, Editable);
-        setLook({TextField::txtObjectScale}, Editable);
-    } else if (option == Ticked) {
-        setLook({TextField::txtGridSize}, ReadOnly);
-        setLook({TextField::txtObjectScale}, Editable);
+    if (window_.value(CheckBox::chkUseObjectScale) == Greyed) {
+        setLook({TextField::txtGridSize, TextField::txtObjectScale}, Look::Editable);
+    } else if (window_.value(CheckBox::chkUseObjectScale) == Ticked) {
+        // The object scale is the input and the grid size the result.
+        setLook({TextField::txtGridSize}, Look::ReadOnly);
+        setLook({TextField::txtObjectScale}, Look::Editable);
     } else {
-        setLook({TextField::txtGridSize}, Editable);
-        setLook({TextField::txtObjectScale}, ReadOnly);
+        setLook({TextField::txtGridSize}, Look::Editable);
+        setLook({TextField::txtObjectScale}, Look::ReadOnly);
     }
 }
 

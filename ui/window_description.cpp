@@ -1,5 +1,8 @@
 #include "window_description.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace lumetra::ui {
 
 namespace {
@@ -14,6 +17,15 @@ constexpr Settings hiddenDisabled() { return {.enabled = false, .visible = false
 constexpr Look Ed = Look::Editable;
 constexpr Look RO = Look::ReadOnly;
 constexpr int noLimit = 0;
+
+template <typename Id, std::size_t N>
+std::optional<Id> idNamed(const std::array<std::string_view, N>& names, std::string_view name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (names[i] == name)
+            return static_cast<Id>(i);
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -67,5 +79,17 @@ constexpr std::array<ControlRow, 41> controlRows{{
     {"lblMaxHeading", Kind::Label, "", "Heading", 2400, 6135, 600, 195, 34, label(), ""},
     {"lblMaxPitch", Kind::Label, "", "Pitch", 3480, 6135, 360, 195, 33, label(), ""},
 }};
+
+const ControlRow& rowNamed(std::string_view name)
+{
+    for (const ControlRow& row : controlRows)
+        if (row.name == name)
+            return row;
+    throw std::out_of_range("the window has no control named " + std::string(name));
+}
+
+std::optional<TextField> textFieldNamed(std::string_view name) { return idNamed<TextField>(textFieldNames, name); }
+std::optional<CheckBox> checkBoxNamed(std::string_view name) { return idNamed<CheckBox>(checkBoxNames, name); }
+std::optional<Button> buttonNamed(std::string_view name) { return idNamed<Button>(buttonNames, name); }
 
 }  // namespace lumetra::ui

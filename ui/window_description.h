@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
+
+#include "window.h"
 
 namespace lumetra::ui {
 
@@ -11,8 +14,14 @@ namespace lumetra::ui {
 
 enum class Kind { Label, TextField, CheckBox, PushButton, Frame };
 
-// The two looks of a text field.
+// The two looks of a text field, each a Locked flag and a background colour, set in that order.
 enum class Look { Editable, ReadOnly };
+
+constexpr bool lockedOf(Look look) { return look == Look::ReadOnly; }
+constexpr SystemColour backColorOf(Look look)
+{
+    return look == Look::ReadOnly ? SystemColour::ButtonFace : SystemColour::WindowBackground;
+}
 
 struct Settings {
     int value = 0;              // check boxes: 0 clear, 1 ticked, 2 greyed
@@ -45,5 +54,13 @@ constexpr int pixels(int twips) { return twips / twipsPerPixel; }
 
 extern const WindowRow windowRow;
 extern const std::array<ControlRow, 41> controlRows;
+
+// The row of the control with this name; throws std::out_of_range for a name the window lacks.
+const ControlRow& rowNamed(std::string_view name);
+
+// Which field, box or button a control name stands for, if any.
+std::optional<TextField> textFieldNamed(std::string_view name);
+std::optional<CheckBox> checkBoxNamed(std::string_view name);
+std::optional<Button> buttonNamed(std::string_view name);
 
 }  // namespace lumetra::ui

@@ -1,4 +1,4 @@
-// The Armadillo to 3dsMax direction over a recording set of window fields.
+// The Armadillo to 3dsMax direction over the in-memory window.
 
 #include <gtest/gtest.h>
 
@@ -8,21 +8,21 @@
 #include "angles.h"
 #include "armadillo_to_max.h"
 #include "expect_fault.h"
-#include "recording_fields.h"
+#include "memory_window.h"
 
 namespace lumetra {
 namespace {
 
 using testing::EventLog;
 using testing::eventsOfKind;
-using testing::RecordingFields;
+using testing::MemoryWindow;
 
 const Num pi = computePi();
 
 TEST(ArmadilloToMax, TheDefaultWindowReadsAndWritesInOrder)
 {
     EventLog log;
-    RecordingFields fields = RecordingFields::withWindowDefaults(log);
+    MemoryWindow fields{&log};
     armadilloToMax(fields, pi);
     const EventLog expected{
         "read txtHeading",
@@ -47,7 +47,7 @@ TEST(ArmadilloToMax, TheDefaultWindowReadsAndWritesInOrder)
 TEST(ArmadilloToMax, WithTheObjectScaleGivenTheGridSizeIsWrittenBeforeTheStrength)
 {
     EventLog log;
-    RecordingFields fields = RecordingFields::withWindowDefaults(log);
+    MemoryWindow fields{&log};
     fields.put(CheckBox::chkUseObjectScale, Ticked);
     armadilloToMax(fields, pi);
     const EventLog expected{
@@ -92,7 +92,7 @@ TEST_P(ArmadilloLight, GivesTheMaxHeadingPitchAndPosition)
 {
     const LightRow& row = GetParam();
     EventLog log;
-    RecordingFields fields = RecordingFields::withWindowDefaults(log);
+    MemoryWindow fields{&log};
     fields.put(TextField::txtHeading, row.heading);
     fields.put(TextField::txtPitch, row.pitch);
     fields.put(TextField::txtDistance, row.distance);
@@ -142,7 +142,7 @@ TEST(ArmadilloToMax, TheMaxHeadingIsNotReducedToARange)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(TextField::txtHeading, row.heading);
         armadilloToMax(fields, pi);
         EXPECT_EQ(fields[TextField::txtCalcHeading], row.calcHeading);
@@ -155,7 +155,7 @@ TEST(ArmadilloToMax, ThePitchIsOnlyRewrittenInGeneralForm)
     for (const auto& row : rows) {
         SCOPED_TRACE(row[0]);
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(TextField::txtPitch, row[0]);
         armadilloToMax(fields, pi);
         EXPECT_EQ(fields[TextField::txtCalcPitch], row[1]);
@@ -185,7 +185,7 @@ TEST_P(ArmadilloGrid, GivesTheMaxGridSizeStrengthAndObjectScale)
 {
     const GridRow& row = GetParam();
     EventLog log;
-    RecordingFields fields = RecordingFields::withWindowDefaults(log);
+    MemoryWindow fields{&log};
     fields.put(CheckBox::chkNatSX, row.natSX);
     fields.put(CheckBox::chkUseObjectScale, row.useObjectScale);
     fields.put(TextField::txtGridRes, row.gridRes);
@@ -255,7 +255,7 @@ TEST(ArmadilloToMax, AZeroGridResolutionFaultsAfterTheLightIsWritten)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(TextField::txtGridRes, "0.0000");
         fields.put(TextField::txtGridSize, row.gridSize);
         fields.put(TextField::txtMaxStrength, "old strength");
@@ -277,7 +277,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
     {
         SCOPED_TRACE("a heading that cannot be read stops before any write");
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(TextField::txtHeading, "1e999");
         EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow, 6);
         EXPECT_TRUE(eventsOfKind(log, "write").empty());
@@ -286,7 +286,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
         // G = 1E308 * 256 lies beyond the largest double.
         SCOPED_TRACE("a grid resolution whose extent overflows stops after the light");
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(TextField::txtGridRes, "1e308");
         EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow, 6);
         EXPECT_EQ(eventsOfKind(log, "write").size(), 5u);
@@ -317,7 +317,7 @@ TEST(ArmadilloToMax, OldTextsOfFieldsThatAreNotInputsHaveNoInfluence)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(CheckBox::chkUseObjectScale, row.useObjectScale);
         fields.put(row.ignored, "9999");
         armadilloToMax(fields, pi);
@@ -335,7 +335,7 @@ TEST(ArmadilloToMax, NeverReadsTheOtherDirectionOrTrackBox)
     for (const int useObjectScale : {Clear, Ticked}) {
         SCOPED_TRACE(useObjectScale);
         EventLog log;
-        RecordingFields fields = RecordingFields::withWindowDefaults(log);
+        MemoryWindow fields{&log};
         fields.put(CheckBox::chkUseObjectScale, useObjectScale);
         armadilloToMax(fields, pi);
         const EventLog boxReads{"read chkNatSX", "read chkUseObjectScale"};

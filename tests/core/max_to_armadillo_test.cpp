@@ -1,4 +1,4 @@
-// The 3dsMax to Armadillo direction over a recording set of window fields and messages.
+// The 3dsMax to Armadillo direction over the in-memory window.
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,14 @@
 #include "angles.h"
 #include "expect_fault.h"
 #include "max_to_armadillo.h"
-#include "recording_fields.h"
+#include "memory_window.h"
 
 namespace lumetra {
 namespace {
 
 using testing::EventLog;
 using testing::eventsOfKind;
-using testing::RecordingFields;
-using testing::RecordingMessages;
+using testing::MemoryWindow;
 
 const Num pi = computePi();
 
@@ -28,8 +27,7 @@ constexpr const char* steepPitch = "Invalid Light Coordinates.  Pitch is greater
 // recognisable marks in the fields that this direction may leave alone.
 struct Window {
     EventLog log;
-    RecordingFields fields = RecordingFields::withWindowDefaults(log);
-    RecordingMessages messages{log};
+    MemoryWindow fields{&log};
 
     Window()
     {
@@ -47,7 +45,7 @@ struct Window {
         fields.put(TextField::txtY, y);
         fields.put(TextField::txtZ, z);
     }
-    void run() { maxToArmadillo(fields, messages, pi); }
+    void run() { maxToArmadillo(fields, fields, pi); }
 };
 
 // D = 707.106781 * sqrt(2) = 999.99999974, pitch 45, X = 0 and Y > 0 give heading 90;
@@ -73,7 +71,7 @@ TEST(MaxToArmadillo, TheDefaultTextsReadAndWriteInOrder)
         "write txtObjectScale 33.333333",
     };
     EXPECT_EQ(w.log, expected);
-    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_TRUE(w.fields.messages().empty());
 }
 
 TEST(MaxToArmadillo, TheTrackBoxChoosesTheGridResolution)
@@ -136,7 +134,7 @@ TEST_P(MaxLight, GivesTheDistancePitchAndHeadings)
     Window w;
     w.light(row.x, row.y, "707.106781");
     w.run();
-    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_TRUE(w.fields.messages().empty());
     EXPECT_EQ(w.fields[TextField::txtDistance], row.distance);
     EXPECT_EQ(w.fields[TextField::txtPitch], row.pitch);
     EXPECT_EQ(w.fields[TextField::txtCalcHeading], row.calcHeading);

@@ -13,16 +13,15 @@
 #include "angles.h"
 #include "armadillo_to_max.h"
 #include "max_to_armadillo.h"
-#include "memory_fields.h"
+#include "memory_window.h"
 #include "numeric_text.h"
 
 namespace lumetra {
 namespace {
 
-using testing::MemoryFields;
-using testing::NoMessages;
+using testing::MemoryWindow;
 
-double number(const MemoryFields& f, TextField field) { return std::stod(f.text(field)); }
+double number(const MemoryWindow& f, TextField field) { return std::stod(f.text(field)); }
 
 TEST(RoundTrip, LightComesBackToItsShownPrecision)
 {
@@ -35,8 +34,8 @@ TEST(RoundTrip, LightComesBackToItsShownPrecision)
                 // horizontal reach must stay well above that rounding for one decimal of heading.
                 if (distance * std::cos(pitch * M_PI / 180.0) < 0.05)
                     continue;
-                MemoryFields f;
-                f.values[static_cast<std::size_t>(CheckBox::chkNatSX)] = Ticked;
+                MemoryWindow f;
+                f.put(CheckBox::chkNatSX, Ticked);
                 const std::string typedHeading = roundedText(heading, Pattern::OneDecimal);
                 const std::string typedPitch = roundedText(pitch, Pattern::OneDecimal);
                 const std::string typedDistance = roundedText(distance, Pattern::SixDecimals);
@@ -47,8 +46,8 @@ TEST(RoundTrip, LightComesBackToItsShownPrecision)
                 f.setText(TextField::txtGridSize, "256");
                 f.setText(TextField::txtDilloStrength, "40.000");
                 armadilloToMax(f, pi);
-                NoMessages none;
-                maxToArmadillo(f, none, pi);
+                maxToArmadillo(f, f, pi);
+                EXPECT_TRUE(f.messages().empty());
 
                 SCOPED_TRACE("heading " + typedHeading + ", pitch " + typedPitch + ", distance " + typedDistance);
                 // Heading 0 comes back as 0.0 because X, Y hold the rounded position; a heading that
@@ -82,8 +81,8 @@ TEST(RoundTrip, GridComesBackToItsShownPrecision)
                     const double relative = 0.5e-6 / objectScale + 0.5e-6 / maxStrength;
                     if (gridRes * 0.5e-6 / objectScale >= 0.25e-4 || strength * relative >= 0.25e-3)
                         continue;
-                    MemoryFields f;
-                    f.values[static_cast<std::size_t>(CheckBox::chkNatSX)] = natSX;
+                    MemoryWindow f;
+                    f.put(CheckBox::chkNatSX, natSX);
                     const std::string typedRes = roundedText(gridRes, Pattern::FourDecimals);
                     const std::string typedStrength = roundedText(strength, Pattern::ThreeDecimals);
                     f.setText(TextField::txtHeading, "90.0");
@@ -95,8 +94,8 @@ TEST(RoundTrip, GridComesBackToItsShownPrecision)
                     armadilloToMax(f, pi);
                     f.setText(TextField::txtGridRes, "");
                     f.setText(TextField::txtDilloStrength, "");
-                    NoMessages none;
-                    maxToArmadillo(f, none, pi);
+                    maxToArmadillo(f, f, pi);
+                    EXPECT_TRUE(f.messages().empty());
 
                     SCOPED_TRACE("resolution " + typedRes + ", grid size " + std::to_string(gridSize) + ", strength " +
                                  typedStrength + (natSX == Ticked ? ", National or SX" : ", Baja, Stunt or Enduro"));

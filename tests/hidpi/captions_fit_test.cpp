@@ -29,14 +29,14 @@
 #include <vector>
 
 #include "application.h"
-#include "frm_lumetra.h"
+#include "qt_window.h"
 #include "window_description.h"
 
 namespace {
 
 using lumetra::ui::ControlRow;
 using lumetra::ui::controlRows;
-using lumetra::ui::FrmLumetra;
+using lumetra::ui::QtWindow;
 using lumetra::ui::Kind;
 
 // Texts that Calculate writes, some longer than the stored ones or than the typing limit.
@@ -57,12 +57,12 @@ class Scale2 : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<FrmLumetra>(nullptr);
+        window = std::make_unique<QtWindow>();
         window->show();
         ASSERT_TRUE(window->windowHandle() != nullptr);
     }
 
-    std::unique_ptr<FrmLumetra> window;
+    std::unique_ptr<QtWindow> window;
 };
 
 TEST_F(Scale2, TheWindowIsDrawnAtTwiceItsPixels)

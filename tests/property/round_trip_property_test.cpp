@@ -15,13 +15,12 @@
 #include "armadillo_to_max.h"
 #include "generators.h"
 #include "max_to_armadillo.h"
-#include "memory_fields.h"
+#include "memory_window.h"
 
 namespace lumetra::property {
 namespace {
 
-using testing::MemoryFields;
-using testing::NoMessages;
+using testing::MemoryWindow;
 
 // A typed number as its field shows it: `units` counts steps of the last decimal.
 std::string fieldText(std::uint64_t units, int decimals)
@@ -68,8 +67,8 @@ TEST(RoundTripProperty, LightComesBackToItsShownPrecision)
         const std::string heading = fieldText(headingTenths, 1);
         const std::string pitch = fieldText(pitchTenths, 1);
         const std::string distance = fieldText(distanceUnits, 6);
-        MemoryFields f;
-        f.values[static_cast<std::size_t>(CheckBox::chkNatSX)] = Ticked;
+        MemoryWindow f;
+        f.put(CheckBox::chkNatSX, Ticked);
         f.setText(TextField::txtHeading, heading);
         f.setText(TextField::txtPitch, pitch);
         f.setText(TextField::txtDistance, distance);
@@ -79,8 +78,8 @@ TEST(RoundTripProperty, LightComesBackToItsShownPrecision)
         armadilloToMax(f, pi);
         for (TextField written : {TextField::txtHeading, TextField::txtPitch, TextField::txtDistance})
             f.setText(written, "");
-        NoMessages none;
-        maxToArmadillo(f, none, pi);
+        maxToArmadillo(f, f, pi);
+        EXPECT_TRUE(f.messages().empty());
 
         SCOPED_TRACE("heading " + heading + ", pitch " + pitch + ", distance " + distance);
         EXPECT_EQ(f.text(TextField::txtHeading), heading);
@@ -116,8 +115,8 @@ TEST(RoundTripProperty, GridComesBackToItsShownPrecision)
             continue;
         const std::string typedRes = fieldText(resUnits, 4);
         const std::string typedStrength = fieldText(strengthUnits, 3);
-        MemoryFields f;
-        f.values[static_cast<std::size_t>(CheckBox::chkNatSX)] = natSX ? Ticked : Clear;
+        MemoryWindow f;
+        f.put(CheckBox::chkNatSX, natSX ? Ticked : Clear);
         f.setText(TextField::txtHeading, "90.0");
         f.setText(TextField::txtPitch, "45.0");
         f.setText(TextField::txtDistance, "1000.000000");
@@ -127,8 +126,8 @@ TEST(RoundTripProperty, GridComesBackToItsShownPrecision)
         armadilloToMax(f, pi);
         f.setText(TextField::txtGridRes, "");
         f.setText(TextField::txtDilloStrength, "");
-        NoMessages none;
-        maxToArmadillo(f, none, pi);
+        maxToArmadillo(f, f, pi);
+        EXPECT_TRUE(f.messages().empty());
 
         SCOPED_TRACE("resolution " + typedRes + ", grid size " + std::to_string(gridSize) + ", strength " +
                      typedStrength + (natSX ? ", National or SX" : ", Baja, Stunt or Enduro"));

@@ -61,13 +61,6 @@ void FieldEdit::setBackColor(QPalette::ColorRole role)
     applyBackColor();
 }
 
-void FieldEdit::setLookOf(Look look)
-{
-    const bool readOnly = look == Look::ReadOnly;
-    setLocked(readOnly);
-    setBackColor(readOnly ? QPalette::Button : QPalette::Base);
-}
-
 void FieldEdit::applyBackColor()
 {
     QPalette p = palette();

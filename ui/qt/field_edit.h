@@ -3,8 +3,6 @@
 #include <QLineEdit>
 #include <functional>
 
-#include "window_description.h"
-
 namespace lumetra::ui {
 
 // A single-line text field with the program's own rules: a typing limit that applies only
@@ -26,8 +24,6 @@ public:
     // the button face when read-only.
     void setBackColor(QPalette::ColorRole role);
     QPalette::ColorRole backColor() const { return backColor_; }
-
-    void setLookOf(Look look);
 
     void onLeftForControl(std::function<void()> handler) { leftForControl_ = std::move(handler); }
 

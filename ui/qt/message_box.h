@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fields.h"
+#include "messages.h"
 
 class QWidget;
 

@@ -4,25 +4,40 @@
 
 namespace lumetra::ui {
 
+namespace {
+
 // Qt numbers its states differently: PartiallyChecked is 1 and Checked is 2.
-int ValueCheckBox::value() const
+Qt::CheckState stateOf(int value)
 {
-    switch (checkState()) {
-    case Qt::Unchecked:
-        return Clear;
-    case Qt::Checked:
-        return Ticked;
-    case Qt::PartiallyChecked:
-        return Greyed;
-    }
-    return Clear;
+    return value == Clear ? Qt::Unchecked : value == Ticked ? Qt::Checked : Qt::PartiallyChecked;
 }
 
-void ValueCheckBox::setValue(int value)
+}  // namespace
+
+int ValueCheckBox::value() const { return shown_; }
+
+void ValueCheckBox::showValue(int value)
 {
-    setCheckState(value == Clear ? Qt::Unchecked : value == Ticked ? Qt::Checked : Qt::PartiallyChecked);
+    shown_ = value;
+    showing_ = true;
+    setCheckState(stateOf(value));
+    showing_ = false;
 }
 
-void ValueCheckBox::nextCheckState() { setValue(value() == Clear ? Ticked : Clear); }
+void ValueCheckBox::nextCheckState()
+{
+    if (userClick_)
+        userClick_();
+}
+
+void ValueCheckBox::checkStateSet()
+{
+    QCheckBox::checkStateSet();
+    if (showing_ || checkState() == stateOf(shown_))
+        return;
+    showValue(shown_);
+    if (userClick_)
+        userClick_();
+}
 
 }  // namespace lumetra::ui

@@ -1,22 +1,33 @@
 #pragma once
 
 #include <QCheckBox>
+#include <functional>
 
 namespace lumetra::ui {
 
-// A check box seen as a value: 0 clear, 1 ticked, 2 greyed. Assigning a different value
-// emits stateChanged at once, so the box's handler runs nested inside the assignment;
-// assigning the value it already holds emits nothing. A user's click toggles between
-// clear and ticked only, even after the box has been greyed.
+// A check box seen as a value: 0 clear, 1 ticked, 2 greyed. Only the program changes the
+// value, through showValue, which reports nothing. Any other change of state (a click, the
+// space bar, a screen reader's toggle) is undone at once and reported as the user's click,
+// so that the handlers alone decide what the box shows next.
 class ValueCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
     int value() const;
-    void setValue(int value);
+    void showValue(int value);
+
+    void onUserClick(std::function<void()> handler) { userClick_ = std::move(handler); }
 
 protected:
+    // A click or the space bar asks for the next state here.
     void nextCheckState() override;
+    // Any other change of state that the program did not make arrives here.
+    void checkStateSet() override;
+
+private:
+    int shown_ = 0;
+    bool showing_ = false;
+    std::function<void()> userClick_;
 };
 
 }  // namespace lumetra::ui

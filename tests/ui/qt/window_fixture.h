@@ -1,7 +1,8 @@
 #pragma once
 
-// What every window test shares: a message recorder standing in for the message boxes,
-// and a fixture that opens a fresh, active window and drives it as a user would.
+// What every test of the Qt binding shares: a fresh, active window whose user events and
+// messages are recorded instead of reaching the handlers and the screen, and helpers that
+// drive it as a user would. The handlers themselves are tested without a toolkit.
 
 #include <QPushButton>
 #include <QString>
@@ -10,12 +11,10 @@
 #include <memory>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "field_edit.h"
-#include "fields.h"
-#include "frm_lumetra.h"
+#include "qt_window.h"
 #include "value_check_box.h"
 
 // Failure messages show Qt strings as text.
@@ -30,6 +29,29 @@ void PrintTo(const Row& row, std::ostream* os)
 {
     *os << row.name;
 }
+
+inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
+
+// Records what the binding reports, as "click chkNatSX", "button btnExit", "left txtPitch"
+// and "close box", and then runs the test's own reaction, if it has one.
+class RecordedEvents : public UserEvents {
+public:
+    void boxClicked(CheckBox box) override { happened("click " + std::string(nameOf(box))); }
+    void buttonClicked(Button button) override { happened("button " + std::string(nameOf(button))); }
+    void fieldLeft(TextField field) override { happened("left " + std::string(nameOf(field))); }
+    void closeBoxClicked() override { happened("close box"); }
+
+    std::vector<std::string> events;
+    std::function<void(const std::string&)> reaction;
+
+private:
+    void happened(const std::string& event)
+    {
+        events.push_back(event);
+        if (reaction)
+            reaction(event);
+    }
+};
 
 // Records each message text in order and returns at once, as if the user pressed OK.
 class RecordedMessages : public Messages {
@@ -46,12 +68,6 @@ public:
     std::function<void()> whenShown;
 };
 
-// Names each row of a table-driven test after the row.
-inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
-
-// The three layouts of the direction boxes and the object-scale option.
-enum class Layout { ArmadilloByGridSize, ArmadilloByObjectScale, MaxToArmadillo };
-
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -65,29 +81,14 @@ protected:
     QWidget* focused() const;
 
     void click(QWidget* widget);
-    void clickBox(const QString& name) { click(box(name)); }
-    void clickCalculate() { click(button("btnCalculate")); }
     // Clicks the field, selects all of its text and types over it.
     void typeInto(const QString& name, const QString& typed);
     // Presses Tab in the widget that has the focus.
     void pressTab();
-    // Types into the field and leaves it by Tab.
-    void enter(const QString& name, const QString& typed);
-    // Enters each text into its field, in order; then looks at each field's text.
-    using FieldTexts = std::vector<std::pair<QString, std::string>>;
-    void enterAll(const FieldTexts& typed);
-    void expectTexts(const FieldTexts& expected) const;
-    // Clicks the boxes of a freshly opened window so that it shows the layout.
-    void switchTo(Layout layout);
 
-    // Texts of all thirteen text fields, in a fixed order, for before-and-after comparisons.
-    std::vector<std::string> allTexts() const;
-
+    RecordedEvents events;
     RecordedMessages messages;
-    std::unique_ptr<FrmLumetra> window;
+    std::unique_ptr<QtWindow> window;
 };
-
-// The eleven fields that normalise their number when the focus leaves them.
-extern const std::vector<QString> normalisedFields;
 
 }  // namespace lumetra::ui::test

@@ -1,0 +1,134 @@
+// The text fields of the Qt binding: the typing limit holds for what the user types or
+// pastes and never for what the program writes, a locked field refuses typing, and the two
+// looks take their colours from the desktop's palette.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "window_description.h"
+#include "window_fixture.h"
+
+namespace lumetra::ui::test {
+namespace {
+
+using test::PrintTo;
+using Fields = WindowTest;
+
+struct LimitRow {
+    const char* name;
+    const char* field;
+    int limit;
+};
+
+class TypingLimit : public WindowTest, public ::testing::WithParamInterface<LimitRow> {};
+
+TEST_P(TypingLimit, RefusesTheCharacterPastTheLimit)
+{
+    const LimitRow& row = GetParam();
+    window->setLocked(*textFieldNamed(row.field), false);
+    typeInto(row.field, QString(row.limit + 1, '1'));
+    EXPECT_EQ(text(row.field), std::string(static_cast<std::size_t>(row.limit), '1'));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLimitedField, TypingLimit,
+                         ::testing::Values(LimitRow{"HeadingHoldsFive", "txtHeading", 5},
+                                           LimitRow{"PitchHoldsFour", "txtPitch", 4},
+                                           LimitRow{"ArmadilloStrengthHoldsEight", "txtDilloStrength", 8},
+                                           LimitRow{"GridResolutionHoldsSix", "txtGridRes", 6},
+                                           LimitRow{"DistanceHoldsTwelve", "txtDistance", 12},
+                                           LimitRow{"GridSizeHoldsFour", "txtGridSize", 4},
+                                           LimitRow{"MaxStrengthHoldsEleven", "txtMaxStrength", 11},
+                                           LimitRow{"ObjectScaleHoldsEleven", "txtObjectScale", 11}),
+                         rowName);
+
+TEST_F(Fields, TheCoordinatesTakeThirtyTypedCharacters)
+{
+    const QString thirty = "123456789012345678901234567890";
+    for (const char* name : {"txtX", "txtY", "txtZ"}) {
+        SCOPED_TRACE(name);
+        window->setLocked(*textFieldNamed(name), false);
+        typeInto(name, thirty);
+        EXPECT_EQ(text(name), thirty.toStdString());
+    }
+}
+
+TEST_F(Fields, TheFifthCharacterTypedIntoThePitchIsRefused)
+{
+    FieldEdit* pitch = edit("txtPitch");
+    click(pitch);
+    QTest::keyClick(pitch, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pitch, "-45.5");
+    EXPECT_EQ(text("txtPitch"), "-45.");
+}
+
+struct PasteRow {
+    const char* name;
+    bool selectAll;
+    const char* pasted;
+    const char* shown;
+};
+
+class PasteIntoPitch : public WindowTest, public ::testing::WithParamInterface<PasteRow> {};
+
+TEST_P(PasteIntoPitch, KeepsOnlyWhatFitsTheTypingLimit)
+{
+    const PasteRow& row = GetParam();
+    FieldEdit* pitch = edit("txtPitch");
+    click(pitch);
+    QTest::keyClick(pitch, Qt::Key_A, Qt::ControlModifier);
+    if (!row.selectAll)
+        QTest::keyClick(pitch, Qt::Key_Backspace);
+    QApplication::clipboard()->setText(row.pasted);
+    QTest::keyClick(pitch, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text("txtPitch"), row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paste, PasteIntoPitch,
+    ::testing::Values(PasteRow{"AShortPasteIntoTheEmptyFieldIsKeptWhole", false, "12", "12"},
+                      PasteRow{"ALongPasteIntoTheEmptyFieldIsCutToFour", false, "-45.55", "-45."},
+                      PasteRow{"AShortPasteOverTheWholeTextReplacesIt", true, "12", "12"},
+                      PasteRow{"ALongPasteOverTheWholeTextIsCutToFour", true, "-45.55", "-45."}),
+    rowName);
+
+TEST_F(Fields, AProgramsWriteIsNeverCutAndCanStillBeShortenedByTheUser)
+{
+    window->setText(TextField::txtPitch, "-45.0");
+    window->setText(TextField::txtCalcHeading, "126.869897645844");
+    EXPECT_EQ(text("txtPitch"), "-45.0");
+    EXPECT_EQ(text("txtCalcHeading"), "126.869897645844");
+    EXPECT_EQ(window->text(TextField::txtPitch), "-45.0");
+
+    FieldEdit* pitch = edit("txtPitch");
+    click(pitch);
+    QTest::keyClick(pitch, Qt::Key_End);
+    QTest::keyClick(pitch, Qt::Key_Backspace);
+    EXPECT_EQ(text("txtPitch"), "-45.");
+    QTest::keyClicks(pitch, "1");
+    EXPECT_EQ(text("txtPitch"), "-45.") << "once within the limit, the limit holds again";
+}
+
+TEST_F(Fields, ALockedFieldRefusesTypingButTakesTheFocus)
+{
+    window->setLocked(TextField::txtHeading, true);
+    click(edit("txtHeading"));
+    EXPECT_EQ(focusedName(), "txtHeading");
+    QTest::keyClicks(edit("txtHeading"), "12");
+    EXPECT_EQ(text("txtHeading"), "90.0");
+}
+
+TEST_F(Fields, TheTwoLooksTakeTheirColoursFromThePalette)
+{
+    const QColor windowBackground = QApplication::palette().color(QPalette::Base);
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    ASSERT_NE(windowBackground, buttonFace) << "the two looks must be told apart";
+    window->setBackColor(TextField::txtHeading, SystemColour::ButtonFace);
+    EXPECT_EQ(edit("txtHeading")->palette().color(QPalette::Base), buttonFace);
+    window->setBackColor(TextField::txtHeading, SystemColour::WindowBackground);
+    EXPECT_EQ(edit("txtHeading")->palette().color(QPalette::Base), windowBackground);
+    EXPECT_FALSE(edit("txtHeading")->isReadOnly()) << "the colour alone does not lock the field";
+}
+
+}  // namespace
+}  // namespace lumetra::ui::test
