@@ -7,13 +7,11 @@ namespace lumetra {
 
 namespace {
 
-Num read(const Fields& fields, TextField field) { return parseNumber(fields.text(field)); }
-
 void writeLight(Fields& fields, Num pi)
 {
-    const Num heading = read(fields, TextField::txtHeading);
-    const Num pitch = read(fields, TextField::txtPitch);
-    const Num distance = read(fields, TextField::txtDistance);
+    const Num heading = readNumber(fields, TextField::txtHeading);
+    const Num pitch = readNumber(fields, TextField::txtPitch);
+    const Num distance = readNumber(fields, TextField::txtDistance);
     const Num maxHeading = 180.0 - heading;
     fields.setText(TextField::txtCalcHeading, numberText(maxHeading));
     fields.setText(TextField::txtCalcPitch, numberText(pitch));
@@ -29,17 +27,17 @@ void writeLight(Fields& fields, Num pi)
 void writeGrid(Fields& fields)
 {
     const Num factor = fields.value(CheckBox::chkNatSX) == Ticked ? 256.0 : 512.0;
-    const Num extent = read(fields, TextField::txtGridRes) * factor;
+    const Num extent = readNumber(fields, TextField::txtGridRes) * factor;
     Num objectScale;
     Num maxStrength;
     if (fields.value(CheckBox::chkUseObjectScale) == Clear) {
-        const Num gridSize = read(fields, TextField::txtGridSize);
+        const Num gridSize = readNumber(fields, TextField::txtGridSize);
         objectScale = gridSize * 100.0 / extent;
-        maxStrength = read(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
     } else {
-        objectScale = read(fields, TextField::txtObjectScale);
+        objectScale = readNumber(fields, TextField::txtObjectScale);
         const Num gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
-        maxStrength = read(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
         fields.setText(TextField::txtGridSize, numberText(gridSize));
     }
     fields.setText(TextField::txtMaxStrength, roundedText(maxStrength, Pattern::SixDecimals));

@@ -9,16 +9,14 @@ namespace lumetra {
 
 namespace {
 
-Num read(const Fields& fields, TextField field) { return parseNumber(fields.text(field)); }
-
 // The steepest pitch Armadillo accepts.
 constexpr double maxPitch = 89.9;
 
 void writeLight(Fields& fields, Messages& messages, Num pi)
 {
-    const Num x = read(fields, TextField::txtX);
-    const Num y = read(fields, TextField::txtY);
-    const Num z = read(fields, TextField::txtZ);
+    const Num x = readNumber(fields, TextField::txtX);
+    const Num y = readNumber(fields, TextField::txtY);
+    const Num z = readNumber(fields, TextField::txtZ);
     const Num distance = lightDistance(x, y, z);
     fields.setText(TextField::txtDistance, roundedText(distance, Pattern::SixDecimals));
 
@@ -39,9 +37,9 @@ void writeLight(Fields& fields, Messages& messages, Num pi)
 
 void writeGrid(Fields& fields)
 {
-    const Num gridSize = read(fields, TextField::txtGridSize);
-    const Num objectScale = read(fields, TextField::txtObjectScale);
-    const Num maxStrength = read(fields, TextField::txtMaxStrength);
+    const Num gridSize = readNumber(fields, TextField::txtGridSize);
+    const Num objectScale = readNumber(fields, TextField::txtObjectScale);
+    const Num maxStrength = readNumber(fields, TextField::txtMaxStrength);
     const Num strength = armadilloStrength(maxStrength, objectScale);
     const Num gridRes = armadilloGridRes(gridSize, objectScale, fields.value(CheckBox::chkNatSX) == Ticked);
     fields.setText(TextField::txtDilloStrength, roundedText(strength, Pattern::ThreeDecimals));

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "checked.h"
+#include "fields.h"
 
 namespace lumetra {
 
@@ -14,6 +15,9 @@ namespace lumetra {
 // no number at its start reads as 0. A number beyond the range of a double raises an
 // Overflow fault; one too small to hold reads as 0.
 Num parseNumber(std::string_view text);
+
+// The number a field's text holds, read at the moment of the call.
+inline Num readNumber(const Fields& fields, TextField field) { return parseNumber(fields.text(field)); }
 
 // The shortest general text of x at 15 significant digits: "135", "0.5", "-12.25",
 // and exponent form ("1E+15", "1.5E-05") from 1E15 up and below 0.0001.

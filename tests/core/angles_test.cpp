@@ -106,53 +106,32 @@ TEST(AngleFunctions, UseThePiTheyAreGiven)
 TEST(AngleFunctions, OutOfRangeArgumentsFault)
 {
     // x = -1: the square root of -x*x + 1 is 0 and the quotient divides by it.
-    EXPECT_FAULT(arcsin(-1.0, pi), FaultKind::DivisionByZero, 11);
-    EXPECT_FAULT(arccos(-1.0, pi), FaultKind::DivisionByZero, 11);
+    EXPECT_FAULT(arcsin(-1.0, pi), FaultKind::DivisionByZero);
+    EXPECT_FAULT(arccos(-1.0, pi), FaultKind::DivisionByZero);
     // |x| > 1: the square root of a negative number.
-    EXPECT_FAULT(arcsin(1.0000001, pi), FaultKind::InvalidOperation, 5);
-    EXPECT_FAULT(arcsin(-1.5, pi), FaultKind::InvalidOperation, 5);
-    EXPECT_FAULT(arccos(2.0, pi), FaultKind::InvalidOperation, 5);
+    EXPECT_FAULT(arcsin(1.0000001, pi), FaultKind::InvalidOperation);
+    EXPECT_FAULT(arcsin(-1.5, pi), FaultKind::InvalidOperation);
+    EXPECT_FAULT(arccos(2.0, pi), FaultKind::InvalidOperation);
     // A zero pi makes the degree conversion of the arctangent divide by zero.
-    EXPECT_FAULT(atnD(1.0, 0.0), FaultKind::DivisionByZero, 11);
-}
-
-TEST(Fault, EachKindCarriesItsNumberAndADescription)
-{
-    struct Row {
-        const char* name;
-        FaultKind kind;
-        int number;
-    };
-    const Row rows[] = {
-        {"invalid operation", FaultKind::InvalidOperation, 5},
-        {"overflow", FaultKind::Overflow, 6},
-        {"division by zero", FaultKind::DivisionByZero, 11},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Fault fault(row.kind);
-        EXPECT_EQ(fault.kind(), row.kind);
-        EXPECT_EQ(fault.number(), row.number);
-        EXPECT_FALSE(fault.description().empty());
-        EXPECT_EQ(fault.description(), std::string(fault.what()));
-    }
-    EXPECT_NE(Fault(FaultKind::Overflow).description(), Fault(FaultKind::DivisionByZero).description());
-    EXPECT_NE(Fault(FaultKind::Overflow).description(), Fault(FaultKind::InvalidOperation).description());
-    EXPECT_NE(Fault(FaultKind::InvalidOperation).description(), Fault(FaultKind::DivisionByZero).description());
+    EXPECT_FAULT(atnD(1.0, 0.0), FaultKind::DivisionByZero);
 }
 
 TEST(CheckedArithmetic, RaisesTheFaultOfEachFailingStep)
 {
     const Num big = DBL_MAX;
     const Num zero = 0.0;
-    EXPECT_FAULT(big * 2.0, FaultKind::Overflow, 6);
-    EXPECT_FAULT(big + big, FaultKind::Overflow, 6);
-    EXPECT_FAULT(-big - big, FaultKind::Overflow, 6);
-    EXPECT_FAULT(big / 0.5, FaultKind::Overflow, 6);
-    EXPECT_FAULT(Num(1.0) / zero, FaultKind::DivisionByZero, 11);
-    EXPECT_FAULT(Num(-3.0) / zero, FaultKind::DivisionByZero, 11);
-    EXPECT_FAULT(zero / zero, FaultKind::InvalidOperation, 5);
-    EXPECT_FAULT(sqrt(-1.0), FaultKind::InvalidOperation, 5);
+    EXPECT_FAULT(big * 2.0, FaultKind::Overflow);
+    EXPECT_FAULT(big + big, FaultKind::Overflow);
+    EXPECT_FAULT(-big - big, FaultKind::Overflow);
+    EXPECT_FAULT(big / 0.5, FaultKind::Overflow);
+    EXPECT_FAULT(Num(1.0) / zero, FaultKind::DivisionByZero);
+    EXPECT_FAULT(Num(-3.0) / zero, FaultKind::DivisionByZero);
+    EXPECT_FAULT(zero / zero, FaultKind::InvalidOperation);
+    EXPECT_FAULT(sqrt(-1.0), FaultKind::InvalidOperation);
+    // No value enters unchecked, not even through the construction from a double.
+    EXPECT_FAULT(Num(DBL_MAX * 2.0), FaultKind::Overflow);
+    EXPECT_FAULT(Num(-DBL_MAX * 2.0), FaultKind::Overflow);
+    EXPECT_FAULT(Num(std::nan("")), FaultKind::InvalidOperation);
 }
 
 TEST(CheckedArithmetic, FiniteStepsGiveTheirDoubleResults)

@@ -246,11 +246,10 @@ TEST(ArmadilloToMax, AZeroGridResolutionFaultsAfterTheLightIsWritten)
         const char* name;
         const char* gridSize;
         FaultKind kind;
-        int number;
     };
     const Row rows[] = {
-        {"a grid size divided by zero", "256", FaultKind::DivisionByZero, 11},
-        {"zero divided by zero", "0", FaultKind::InvalidOperation, 5},
+        {"a grid size divided by zero", "256", FaultKind::DivisionByZero},
+        {"zero divided by zero", "0", FaultKind::InvalidOperation},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -260,7 +259,7 @@ TEST(ArmadilloToMax, AZeroGridResolutionFaultsAfterTheLightIsWritten)
         fields.put(TextField::txtGridSize, row.gridSize);
         fields.put(TextField::txtMaxStrength, "old strength");
         fields.put(TextField::txtObjectScale, "old scale");
-        EXPECT_FAULT(armadilloToMax(fields, pi), row.kind, row.number);
+        EXPECT_FAULT(armadilloToMax(fields, pi), row.kind);
         const EventLog expectedWrites{
             "write txtCalcHeading 90",   "write txtCalcPitch 45",  "write txtX 0.000000",
             "write txtY 707.106781",     "write txtZ 707.106781",
@@ -279,7 +278,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtHeading, "1e999");
-        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow, 6);
+        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow);
         EXPECT_TRUE(eventsOfKind(log, "write").empty());
     }
     {
@@ -288,7 +287,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtGridRes, "1e308");
-        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow, 6);
+        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow);
         EXPECT_EQ(eventsOfKind(log, "write").size(), 5u);
         EXPECT_EQ(fields[TextField::txtObjectScale], "33.333333");
     }

@@ -228,7 +228,7 @@ TEST(MaxToArmadillo, StraightDownFaultsAfterTheDistanceIsWritten)
 {
     Window w;
     w.light("0", "0", "-100");
-    EXPECT_FAULT(w.run(), FaultKind::DivisionByZero, 11);
+    EXPECT_FAULT(w.run(), FaultKind::DivisionByZero);
     const EventLog expected{"read txtX", "read txtY", "read txtZ", "write txtDistance 100.000000"};
     EXPECT_EQ(w.log, expected);
     EXPECT_EQ(w.fields[TextField::txtPitch], "old pitch");
@@ -240,11 +240,10 @@ TEST(MaxToArmadillo, AZeroObjectScaleFaultsAfterTheLightIsWritten)
         const char* name;
         const char* maxStrength;
         FaultKind kind;
-        int number;
     };
     const Row rows[] = {
-        {"a strength divided by zero", "13.333333", FaultKind::DivisionByZero, 11},
-        {"zero divided by zero", "0", FaultKind::InvalidOperation, 5},
+        {"a strength divided by zero", "13.333333", FaultKind::DivisionByZero},
+        {"zero divided by zero", "0", FaultKind::InvalidOperation},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -253,7 +252,7 @@ TEST(MaxToArmadillo, AZeroObjectScaleFaultsAfterTheLightIsWritten)
         w.fields.put(TextField::txtMaxStrength, row.maxStrength);
         w.fields.put(TextField::txtDilloStrength, "old strength");
         w.fields.put(TextField::txtGridRes, "old res");
-        EXPECT_FAULT(w.run(), row.kind, row.number);
+        EXPECT_FAULT(w.run(), row.kind);
         const EventLog expectedWrites{"write txtDistance 1000.000000", "write txtPitch 45.0",
                                       "write txtCalcHeading 90", "write txtHeading 90.0"};
         EXPECT_EQ(eventsOfKind(w.log, "write"), expectedWrites);
@@ -268,7 +267,7 @@ TEST(MaxToArmadillo, CoordinatesWhoseSquaresOverflowFaultBeforeAnyWrite)
     // 1E200 squared is 1E400, beyond the largest double.
     Window w;
     w.light("1e200", "0", "0");
-    EXPECT_FAULT(w.run(), FaultKind::Overflow, 6);
+    EXPECT_FAULT(w.run(), FaultKind::Overflow);
     EXPECT_TRUE(eventsOfKind(w.log, "write").empty());
 }
 
