@@ -20,5 +20,10 @@ echo "== asan tests"
 ctest --preset asan --timeout 300 -j2
 echo "== valgrind"
 bash scripts/memcheck.sh build/ci
+echo "== windows build and tests"
+bash scripts/build-windows.sh
+# The core tests open no window; without a display wineboot shows none on the developer's
+# desktop either.
+env -u DISPLAY -u WAYLAND_DISPLAY bash scripts/wine-prefix.sh ctest --preset windows --timeout 300 -j2
 echo "== tests"
 ctest --preset ci --timeout 300 -j2

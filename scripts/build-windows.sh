@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the Windows cross build needs and is missing, then configures and builds
+# the windows preset (mingw-w64, warnings are errors). Its tests run under Wine:
+#
+#   bash scripts/wine-prefix.sh ctest --preset windows
+#
+# Only the cross build's own packages are checked, not the whole of install-deps.sh, so
+# that a machine which only builds for Windows does not get Qt, clang and the X tools.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# googletest: its sources in /usr/src/googletest are compiled with the cross compiler.
+packages=(cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows --parallel "$(nproc)"
