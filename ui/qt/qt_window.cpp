@@ -55,6 +55,9 @@ void QtWindow::buildControls()
         case Kind::Label: {
             auto* label = new QLabel(qs(row.caption), container);
             label->setTextFormat(Qt::PlainText);
+            // Every field comes before the label that names it.
+            if (!row.labelFor.empty())
+                label->setBuddy(edit(textFieldNamed(row.labelFor).value()));
             control = label;
             break;
         }
