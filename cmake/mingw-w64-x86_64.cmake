@@ -13,11 +13,6 @@ set(CMAKE_C_COMPILER ${LUMETRA_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${LUMETRA_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${LUMETRA_MINGW_TRIPLE}-windres)
 
-# glibc declares M_PI and the other <math.h> constants even under -std=c++20, because g++
-# defines _GNU_SOURCE there; mingw-w64's math.h hides them in strict mode unless asked.
-set(CMAKE_C_FLAGS_INIT "-D_USE_MATH_DEFINES")
-set(CMAKE_CXX_FLAGS_INIT "-D_USE_MATH_DEFINES")
-
 # Headers, libraries and CMake packages come from the mingw sysroot only, so that nothing
 # built for Linux (e.g. /usr/lib/x86_64-linux-gnu/libgtest.a) is picked up by mistake;
 # programs such as wine still come from the build machine.

@@ -41,7 +41,7 @@ struct ControlRow {
     int tabIndex;
     Settings settings;
     std::string_view accessibleName;
-    std::string_view labelFor;  // labels: the field whose caption this is
+    std::string_view labelFor = {};  // labels: the field whose caption this is
 };
 
 struct WindowRow {

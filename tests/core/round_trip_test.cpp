@@ -8,13 +8,13 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 #include "angles.h"
 #include "armadillo_to_max.h"
 #include "max_to_armadillo.h"
 #include "memory_window.h"
-#include "numeric_text.h"
 
 namespace lumetra {
 namespace {
@@ -23,22 +23,38 @@ using testing::MemoryWindow;
 
 double number(const MemoryWindow& f, TextField field) { return std::stod(f.text(field)); }
 
+// The text a user types for units / 10^decimals, written by integer arithmetic alone so
+// that the expected texts owe nothing to the program's own rounding and formatting.
+std::string typedText(long long units, int decimals)
+{
+    std::string digits = std::to_string(units);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    if (places > 0)
+        digits.insert(digits.size() - places, ".");
+    return digits;
+}
+
 TEST(RoundTrip, LightComesBackToItsShownPrecision)
 {
     const Num pi = computePi();
     int checked = 0;
-    for (double heading = 0.0; heading <= 359.9; heading += 7.3) {
-        for (double pitch : {0.0, 0.1, 12.5, 45.0, 60.3, 80.0, 89.8}) {
-            for (double distance : {1.0, 10.0, 1000.0, 12345.678901}) {
+    // Tenths of a degree and millionths; dividing them gives the doubles nearest the decimals.
+    for (long long headingTenths = 0; headingTenths <= 3599; headingTenths += 73) {
+        for (long long pitchTenths : {0, 1, 125, 450, 603, 800, 898}) {
+            for (long long distanceMillionths : {1'000'000LL, 10'000'000LL, 1'000'000'000LL, 12'345'678'901LL}) {
+                const double pitch = static_cast<double>(pitchTenths) / 10.0;
+                const double distance = static_cast<double>(distanceMillionths) / 1e6;
                 // X and Y carry six decimals; the heading is recovered from them, so their
                 // horizontal reach must stay well above that rounding for one decimal of heading.
-                if (distance * std::cos(pitch * M_PI / 180.0) < 0.05)
+                if (distance * std::cos(pitch * std::numbers::pi / 180.0) < 0.05)
                     continue;
                 MemoryWindow f;
                 f.put(CheckBox::chkNatSX, Ticked);
-                const std::string typedHeading = roundedText(heading, Pattern::OneDecimal);
-                const std::string typedPitch = roundedText(pitch, Pattern::OneDecimal);
-                const std::string typedDistance = roundedText(distance, Pattern::SixDecimals);
+                const std::string typedHeading = typedText(headingTenths, 1);
+                const std::string typedPitch = typedText(pitchTenths, 1);
+                const std::string typedDistance = typedText(distanceMillionths, 6);
                 f.setText(TextField::txtHeading, typedHeading);
                 f.setText(TextField::txtPitch, typedPitch);
                 f.setText(TextField::txtDistance, typedDistance);
@@ -69,9 +85,13 @@ TEST(RoundTrip, GridComesBackToItsShownPrecision)
     const Num pi = computePi();
     int checked = 0;
     for (int natSX : {Clear, Ticked}) {
-        for (double gridRes : {0.1, 0.5, 1.0, 2.25, 3.0, 7.1234, 16.0, 100.0}) {
-            for (double gridSize : {1.0, 7.0, 64.0, 256.0, 1000.0, 4096.0}) {
-                for (double strength : {1.0, 13.5, 40.0, 250.125}) {
+        // Ten-thousandths of the resolution and thousandths of the strength.
+        for (long long gridResUnits : {1000, 5000, 10000, 22500, 30000, 71234, 160000, 1000000}) {
+            for (long long gridSizeUnits : {1, 7, 64, 256, 1000, 4096}) {
+                for (long long strengthUnits : {1000, 13500, 40000, 250125}) {
+                    const double gridRes = static_cast<double>(gridResUnits) / 1e4;
+                    const double gridSize = static_cast<double>(gridSizeUnits);
+                    const double strength = static_cast<double>(strengthUnits) / 1e3;
                     const double extent = gridRes * (natSX == Ticked ? 256.0 : 512.0);
                     const double objectScale = gridSize * 100.0 / extent;
                     const double maxStrength = strength * objectScale / 100.0;
@@ -83,13 +103,13 @@ TEST(RoundTrip, GridComesBackToItsShownPrecision)
                         continue;
                     MemoryWindow f;
                     f.put(CheckBox::chkNatSX, natSX);
-                    const std::string typedRes = roundedText(gridRes, Pattern::FourDecimals);
-                    const std::string typedStrength = roundedText(strength, Pattern::ThreeDecimals);
+                    const std::string typedRes = typedText(gridResUnits, 4);
+                    const std::string typedStrength = typedText(strengthUnits, 3);
                     f.setText(TextField::txtHeading, "90.0");
                     f.setText(TextField::txtPitch, "45.0");
                     f.setText(TextField::txtDistance, "1000.000000");
                     f.setText(TextField::txtGridRes, typedRes);
-                    f.setText(TextField::txtGridSize, roundedText(gridSize, Pattern::Whole));
+                    f.setText(TextField::txtGridSize, typedText(gridSizeUnits, 0));
                     f.setText(TextField::txtDilloStrength, typedStrength);
                     armadilloToMax(f, pi);
                     f.setText(TextField::txtGridRes, "");
