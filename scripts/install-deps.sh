@@ -22,6 +22,8 @@ packages=(
   python3
   # the Windows cross build (scripts/build-windows.sh), and Wine to run its tests
   g++-mingw-w64-x86-64 wine64 wine
+  # Wine's Tahoma, which stands for the Windows dialog font
+  fonts-wine
 )
 
 missing=()

@@ -42,6 +42,14 @@ wine_prefix_create() {
   # wineboot returns while the services it started still run and before the server has
   # written the new registry to disk; once the server has exited the prefix is settled.
   wineserver -w
+  # Windows's dialog font "MS Shell Dlg" stands for Tahoma in Wine. Debian ships Wine's
+  # Tahoma in fonts-wine, but this Wine does not look there, so the prefix gets a copy;
+  # without it every window would be drawn in a wider fallback font.
+  local font
+  for font in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+    [ -f "$font" ] && cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  return 0
 }
 
 wine_prefix_remove() {

@@ -29,7 +29,7 @@ std::optional<Id> idNamed(const std::array<std::string_view, N>& names, std::str
 
 }  // namespace
 
-const WindowRow windowRow{"frmLumetra", "Lumetra", 5655, 5145};
+const WindowRow windowRow{"frmLumetra", "Lumetra", 5655, 5145, 3045, 2325};
 
 // In stored order: a frame is followed at once by the controls it contains.
 // A screen reader announces a field by the caption beside it, so that is its accessible

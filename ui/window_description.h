@@ -48,6 +48,7 @@ struct WindowRow {
     std::string_view name;
     std::string_view caption;
     int clientWidth, clientHeight;
+    int clientLeft, clientTop;  // where the client area first stands on the screen
 };
 
 constexpr int twipsPerPixel = 15;

@@ -1,0 +1,82 @@
+#pragma once
+
+// The window in Win32: Windows's own standard controls built from the stored description
+// by one loop, the Window interface over them, and the user's clicks, keys and focus
+// changes passed on to the handlers. A program's own writes are never passed on.
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "window.h"
+#include "window_description.h"
+
+namespace lumetra::ui {
+
+class Win32Window : public Window {
+public:
+    // Creates the window and its controls, not yet shown. Messages go to the given sink;
+    // without one they are modal message boxes.
+    explicit Win32Window(HINSTANCE instance, Messages* messages = nullptr);
+    ~Win32Window() override;
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+    Win32Window(Win32Window&&) = delete;
+    Win32Window& operator=(Win32Window&&) = delete;
+
+    // Where the user's actions go; until this is set they run nothing.
+    void setUserEvents(UserEvents* events) { events_ = events; }
+
+    // Shows the window with the focus on the first control in tab order.
+    void show(int showCommand);
+    // Runs the message loop, with Tab, Shift+Tab and access keys, until the window is
+    // unloaded; returns the program's exit status.
+    int run();
+
+    HWND handle() const { return hwnd_; }
+    HWND control(std::string_view name) const;
+
+    std::string text(TextField field) const override;
+    void setText(TextField field, const std::string& text) override;
+    int value(CheckBox box) const override;
+    void showValue(CheckBox box, int value) override;
+    bool boxEnabled(CheckBox box) const override;
+    void setBoxEnabled(CheckBox box, bool enabled) override;
+    void setLocked(TextField field, bool locked) override;
+    void setBackColor(TextField field, SystemColour colour) override;
+    void showMessage(const std::string& text) override;
+    void unload() override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK fieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR window);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    void stackControls();
+    void layOut(UINT dpi);
+    void commandFrom(std::size_t row);
+    void reportFieldsLeft();
+    HWND edit(TextField field) const;
+    HWND box(CheckBox box) const;
+    const ControlRow* rowOfEdit(HWND hwnd) const;
+
+    HINSTANCE instance_;
+    HWND hwnd_ = nullptr;
+    std::array<HWND, controlRows.size()> controls_{};
+    std::array<SystemColour, textFieldNames.size()> backColors_{};
+    HFONT font_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    Messages* messages_;
+    UserEvents* events_ = nullptr;
+    // Fields the focus has left for another control, reported once the focus change is over.
+    std::vector<TextField> fieldsLeft_;
+    HWND firstInTabOrder_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    bool messageShown_ = false;
+};
+
+}  // namespace lumetra::ui
