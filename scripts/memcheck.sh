@@ -26,7 +26,7 @@ fi
 # gtest_discover_tests leaves a "<binary>[1]_include.cmake" beside each GoogleTest binary,
 # so the binaries are found without naming them here.
 binaries=()
-for dir in tests/core tests/ui tests/property; do
+for dir in tests/core tests/ui tests/ui/qt tests/property; do
   [ -d "$build/$dir" ] || continue
   while IFS= read -r include; do
     binary=${include%\[1\]_include.cmake}

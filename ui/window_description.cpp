@@ -1,5 +1,6 @@
 #include "window_description.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -83,10 +84,11 @@ constexpr std::array<ControlRow, 41> controlRows{{
 
 const ControlRow& rowNamed(std::string_view name)
 {
-    for (const ControlRow& row : controlRows)
-        if (row.name == name)
-            return row;
-    throw std::out_of_range("the window has no control named " + std::string(name));
+    const auto* const row =
+        std::find_if(controlRows.begin(), controlRows.end(), [name](const ControlRow& r) { return r.name == name; });
+    if (row == controlRows.end())
+        throw std::out_of_range("the window has no control named " + std::string(name));
+    return *row;
 }
 
 std::optional<TextField> textFieldNamed(std::string_view name) { return idNamed<TextField>(textFieldNames, name); }

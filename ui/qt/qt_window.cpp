@@ -13,7 +13,6 @@
 #include "group_frame.h"
 #include "message_box.h"
 #include "value_check_box.h"
-#include "window_description.h"
 
 namespace lumetra::ui {
 
@@ -45,65 +44,67 @@ QtWindow::QtWindow(Messages* messages)
 
 QtWindow::~QtWindow() = default;
 
+QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
+{
+    switch (row.kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(qs(row.caption), container);
+        label->setTextFormat(Qt::PlainText);
+        // Every field comes before the label that names it.
+        if (!row.labelFor.empty())
+            label->setBuddy(edit(textFieldNamed(row.labelFor).value()));
+        return label;
+    }
+    case Kind::TextField: {
+        const TextField field = textFieldNamed(row.name).value();
+        auto* fieldEdit = new FieldEdit(container);
+        fieldEdit->writeText(qs(row.caption));
+        fieldEdit->setTypingLimit(row.settings.typingLimit);
+        fieldEdit->setLocked(lockedOf(row.settings.look));
+        fieldEdit->setBackColor(roleOf(backColorOf(row.settings.look)));
+        fieldEdit->onLeftForControl([this, field] {
+            if (events_)
+                events_->fieldLeft(field);
+        });
+        edits_[static_cast<std::size_t>(field)] = fieldEdit;
+        return fieldEdit;
+    }
+    case Kind::CheckBox: {
+        const CheckBox which = checkBoxNamed(row.name).value();
+        auto* checkBox = new ValueCheckBox(qs(row.caption), container);
+        checkBox->showValue(row.settings.value);
+        checkBox->onUserClick([this, which] {
+            if (events_)
+                events_->boxClicked(which);
+        });
+        boxes_[static_cast<std::size_t>(which)] = checkBox;
+        return checkBox;
+    }
+    case Kind::PushButton: {
+        const Button which = buttonNamed(row.name).value();
+        auto* button = new QPushButton(qs(row.caption), container);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, which] {
+            if (events_)
+                events_->buttonClicked(which);
+        });
+        return button;
+    }
+    case Kind::Frame: {
+        auto* frame = new GroupFrame(qs(row.caption), container);
+        frames_.emplace(row.name, frame);
+        return frame;
+    }
+    }
+    throw std::logic_error("a control of no known kind: " + std::string(row.name));
+}
+
 void QtWindow::buildControls()
 {
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlRow& row : controlRows) {
         QWidget* container = row.container.empty() ? this : frames_.at(std::string(row.container));
-        QWidget* control = nullptr;
-        switch (row.kind) {
-        case Kind::Label: {
-            auto* label = new QLabel(qs(row.caption), container);
-            label->setTextFormat(Qt::PlainText);
-            // Every field comes before the label that names it.
-            if (!row.labelFor.empty())
-                label->setBuddy(edit(textFieldNamed(row.labelFor).value()));
-            control = label;
-            break;
-        }
-        case Kind::TextField: {
-            const TextField field = textFieldNamed(row.name).value();
-            auto* edit = new FieldEdit(container);
-            edit->writeText(qs(row.caption));
-            edit->setTypingLimit(row.settings.typingLimit);
-            edit->setLocked(lockedOf(row.settings.look));
-            edit->setBackColor(roleOf(backColorOf(row.settings.look)));
-            edit->onLeftForControl([this, field] {
-                if (events_)
-                    events_->fieldLeft(field);
-            });
-            edits_[static_cast<std::size_t>(field)] = edit;
-            control = edit;
-            break;
-        }
-        case Kind::CheckBox: {
-            const CheckBox which = checkBoxNamed(row.name).value();
-            auto* box = new ValueCheckBox(qs(row.caption), container);
-            box->showValue(row.settings.value);
-            box->onUserClick([this, which] {
-                if (events_)
-                    events_->boxClicked(which);
-            });
-            boxes_[static_cast<std::size_t>(which)] = box;
-            control = box;
-            break;
-        }
-        case Kind::PushButton: {
-            const Button which = buttonNamed(row.name).value();
-            auto* button = new QPushButton(qs(row.caption), container);
-            button->setAutoDefault(false);
-            connect(button, &QPushButton::clicked, this, [this, which] {
-                if (events_)
-                    events_->buttonClicked(which);
-            });
-            control = button;
-            break;
-        }
-        case Kind::Frame:
-            control = new GroupFrame(qs(row.caption), container);
-            frames_.emplace(row.name, control);
-            break;
-        }
+        QWidget* control = createControl(row, container);
         control->setObjectName(qs(row.name));
         control->setAccessibleName(qs(row.accessibleName.empty() ? row.caption : row.accessibleName));
         control->move(pixels(row.left), pixels(row.top));
@@ -124,11 +125,10 @@ void QtWindow::buildControls()
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
     // The focus starts on the first control in tab order that can take it.
-    for (const auto& [index, control] : tabOrder)
-        if (control->isEnabled() && !control->isHidden()) {
-            control->setFocus();
-            break;
-        }
+    const auto first = std::find_if(tabOrder.begin(), tabOrder.end(),
+                                    [](const auto& entry) { return entry.second->isEnabled() && !entry.second->isHidden(); });
+    if (first != tabOrder.end())
+        first->second->setFocus();
 }
 
 std::string QtWindow::text(TextField field) const { return edit(field)->text().toStdString(); }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "window.h"
+#include "window_description.h"
 
 namespace lumetra::ui {
 
@@ -32,17 +33,17 @@ public:
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    int value(CheckBox box) const override;
-    void showValue(CheckBox box, int value) override;
-    bool boxEnabled(CheckBox box) const override;
-    void setBoxEnabled(CheckBox box, bool enabled) override;
+    int value(CheckBox which) const override;
+    void showValue(CheckBox which, int value) override;
+    bool boxEnabled(CheckBox which) const override;
+    void setBoxEnabled(CheckBox which, bool enabled) override;
     void setLocked(TextField field, bool locked) override;
     void setBackColor(TextField field, SystemColour colour) override;
     void showMessage(const std::string& text) override;
     void unload() override;
 
     FieldEdit* edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
-    ValueCheckBox* box(CheckBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
+    ValueCheckBox* box(CheckBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +51,7 @@ protected:
 
 private:
     void buildControls();
+    QWidget* createControl(const ControlRow& row, QWidget* container);
 
     std::array<FieldEdit*, textFieldNames.size()> edits_{};
     std::array<ValueCheckBox*, checkBoxNames.size()> boxes_{};

@@ -89,9 +89,9 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
 
     dpi_ = GetDpiForSystem();
     RECT rect = windowRectFor(dpi_);
-    CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this);
-    if (!hwnd_)
+    // The window procedure already keeps the handle from WM_NCCREATE on.
+    if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
+                         rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
         throw std::runtime_error("the window could not be created");
     // The monitor the window lands on may have its own density.
     if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
@@ -121,20 +121,20 @@ void Win32Window::createControls()
             style |= WS_VISIBLE;
         if (!row.settings.enabled)
             style |= WS_DISABLED;
-        HWND control = CreateWindowExW(cls.exStyle, cls.name, wideText(row.caption).c_str(), style, 0, 0, 0, 0, hwnd_,
+        HWND created = CreateWindowExW(cls.exStyle, cls.name, wideText(row.caption).c_str(), style, 0, 0, 0, 0, hwnd_,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance_,
                                        nullptr);
-        if (!control)
+        if (!created)
             throw std::runtime_error("the control " + std::string(row.name) + " could not be created");
-        controls_[i] = control;
+        controls_[i] = created;
         if (const auto field = textFieldNamed(row.name)) {
             // Limits what the user types or pastes; a program's WM_SETTEXT is never cut. 0 is no limit.
-            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(row.settings.typingLimit), 0);
-            SendMessageW(control, EM_SETREADONLY, lockedOf(row.settings.look), 0);
+            SendMessageW(created, EM_LIMITTEXT, static_cast<WPARAM>(row.settings.typingLimit), 0);
+            SendMessageW(created, EM_SETREADONLY, lockedOf(row.settings.look), 0);
             backColors_[static_cast<std::size_t>(*field)] = backColorOf(row.settings.look);
-            SetWindowSubclass(control, fieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
+            SetWindowSubclass(created, fieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
         } else if (checkBoxNamed(row.name)) {
-            SendMessageW(control, BM_SETCHECK, static_cast<WPARAM>(row.settings.value), 0);
+            SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(row.settings.value), 0);
         }
     }
     stackControls();
@@ -171,9 +171,9 @@ void Win32Window::stackControls()
     }
     stack.insert(stack.end(), frames.begin(), frames.end());
     HWND above = HWND_TOP;
-    for (HWND control : stack) {
-        SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        above = control;
+    for (HWND next : stack) {
+        SetWindowPos(next, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = next;
     }
 }
 
