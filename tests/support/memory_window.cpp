@@ -18,57 +18,59 @@ MemoryWindow::MemoryWindow(EventLog* log) : log_(log)
     }
 }
 
-void MemoryWindow::record(std::string event) const
-{
-    if (log_)
-        log_->push_back(std::move(event));
-}
-
 std::string MemoryWindow::text(TextField field) const
 {
-    record("read " + std::string(nameOf(field)));
+    if (log_)
+        log_->push_back("read " + std::string(nameOf(field)));
     return texts_[index(field)];
 }
 
 void MemoryWindow::setText(TextField field, const std::string& text)
 {
-    record("write " + std::string(nameOf(field)) + " " + text);
+    if (log_)
+        log_->push_back("write " + std::string(nameOf(field)) + " " + text);
     texts_[index(field)] = text;
 }
 
 int MemoryWindow::value(CheckBox box) const
 {
-    record("read " + std::string(nameOf(box)));
+    if (log_)
+        log_->push_back("read " + std::string(nameOf(box)));
     return values_[index(box)];
 }
 
 void MemoryWindow::showValue(CheckBox box, int value)
 {
-    record("value " + std::string(nameOf(box)) + " " + std::to_string(value));
+    if (log_)
+        log_->push_back("value " + std::string(nameOf(box)) + " " + std::to_string(value));
     values_[index(box)] = value;
 }
 
 void MemoryWindow::setBoxEnabled(CheckBox box, bool enabled)
 {
-    record("enabled " + std::string(nameOf(box)) + (enabled ? " 1" : " 0"));
+    if (log_)
+        log_->push_back("enabled " + std::string(nameOf(box)) + (enabled ? " 1" : " 0"));
     enabled_[index(box)] = enabled;
 }
 
 void MemoryWindow::setLocked(TextField field, bool locked)
 {
-    record("locked " + std::string(nameOf(field)) + (locked ? " 1" : " 0"));
+    if (log_)
+        log_->push_back("locked " + std::string(nameOf(field)) + (locked ? " 1" : " 0"));
     locked_[index(field)] = locked;
 }
 
 void MemoryWindow::setBackColor(TextField field, ui::SystemColour colour)
 {
-    record("backcolor " + std::string(nameOf(field)) + " " + std::to_string(static_cast<int>(colour)));
+    if (log_)
+        log_->push_back("backcolor " + std::string(nameOf(field)) + " " + std::to_string(static_cast<int>(colour)));
     backColors_[index(field)] = colour;
 }
 
 void MemoryWindow::showMessage(const std::string& text)
 {
-    record("message " + text);
+    if (log_)
+        log_->push_back("message " + text);
     messages_.push_back(text);
     if (whenMessageShown)
         whenMessageShown();
@@ -76,7 +78,8 @@ void MemoryWindow::showMessage(const std::string& text)
 
 void MemoryWindow::unload()
 {
-    record("unload");
+    if (log_)
+        log_->push_back("unload");
     unloaded_ = true;
 }
 

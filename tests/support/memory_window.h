@@ -58,7 +58,6 @@ private:
     {
         return static_cast<std::size_t>(id);
     }
-    void record(std::string event) const;
 
     EventLog* log_;
     std::array<std::string, textFieldNames.size()> texts_;
