@@ -10,17 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # googletest: its sources in /usr/src/googletest are compiled with the cross compiler.
-packages=(cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine fonts-wine
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, asking apt only
-# for what is missing so that a second run costs nothing.
+# for what is missing so that a second run costs nothing. With package names as arguments
+# it installs just those, in the same way.
 set -euo pipefail
 
 packages=(
@@ -25,6 +26,11 @@ packages=(
   # Wine's Tahoma, which stands for the Windows dialog font
   fonts-wine
 )
+
+# Given package names, only those are checked (the Windows build needs no Qt or X tools).
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
