@@ -7,6 +7,8 @@
 namespace lumetra::ui::test {
 namespace {
 
+using test::PrintTo;
+
 using Calculate = FormTest;
 
 TEST_F(Calculate, OnTheUntouchedWindowRewritesWhatItShowsAndFillsTheTwoHiddenResults)

@@ -7,6 +7,8 @@
 namespace lumetra::ui::test {
 namespace {
 
+using test::PrintTo;
+
 struct LeaveRow {
     const char* name;
     TextField field;

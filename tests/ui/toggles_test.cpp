@@ -9,6 +9,8 @@
 namespace lumetra::ui::test {
 namespace {
 
+using test::PrintTo;
+
 constexpr Layout S1 = Layout::ArmadilloByGridSize;
 constexpr Layout S2 = Layout::ArmadilloByObjectScale;
 constexpr Layout S3 = Layout::MaxToArmadillo;
