@@ -4,13 +4,17 @@
 #
 #   bash scripts/wine-prefix.sh ctest --preset windows
 #
+# and `cpack --config build/windows/CPackConfig.cmake` then makes the setup program and
+# the portable zip.
+#
 # Only the cross build's own packages are checked, not the whole of install-deps.sh, so
 # that a machine which only builds for Windows does not get Qt, clang and the X tools.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# googletest: its sources in /usr/src/googletest are compiled with the cross compiler.
-bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine fonts-wine
+# googletest: its sources in /usr/src/googletest are compiled with the cross compiler;
+# nsis: cpack makes the setup program with its makensis.
+bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine fonts-wine nsis
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

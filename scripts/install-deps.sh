@@ -25,6 +25,10 @@ packages=(
   g++-mingw-w64-x86-64 wine64 wine
   # Wine's Tahoma, which stands for the Windows dialog font
   fonts-wine
+  # makensis, with which cpack makes the Windows setup program
+  nsis
+  # wrestool, which reads the version information of the installed Lumetra.exe
+  icoutils
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).
