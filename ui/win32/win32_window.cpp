@@ -235,11 +235,27 @@ int Win32Window::run()
             return static_cast<int>(msg.wParam);
         if (got == -1)
             return 1;
-        if (hwnd_ && IsDialogMessageW(hwnd_, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        dispatch(msg);
     }
+}
+
+bool Win32Window::processPending()
+{
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            return false;
+        dispatch(msg);
+    }
+    return true;
+}
+
+void Win32Window::dispatch(MSG& msg)
+{
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 HWND Win32Window::control(std::string_view name) const
