@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# A desktop of their own for the Windows programs that open windows under Wine: an Xvfb
+# server at 96 dots per inch, managed by openbox so that activation goes through a window
+# manager as on a desktop, and a fresh Wine prefix booted on that display (a prefix whose
+# first program ran without a display would give no window to later ones).
+#
+#   bash tests/wine_session.sh PROGRAM.exe [ARG...]   runs the program under wine there;
+#                                                     its exit status is the script's
+#
+# or source it and call
+#
+#   ws_start DIR [SIZE]   Xvfb (SIZE WIDTHxHEIGHT, 1280x1024 by default; its logs in DIR),
+#                         openbox and the prefix; exports DISPLAY and WINEPREFIX
+#   ws_stop               ends what ws_start started, prefix first; call it from the
+#                         caller's EXIT trap, which ws_start leaves unset
+
+WS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=x_session.sh
+source "$WS_DIR/x_session.sh"
+# shellcheck source=../scripts/wine-prefix.sh
+source "$WS_DIR/../scripts/wine-prefix.sh"
+
+ws_start() {
+  local dir=$1 size=${2:-1280x1024}
+  xs_start_xvfb "$dir" "$size" 20000 || { cat "$dir/xvfb.log" >&2; echo "wine_session: no X display" >&2; return 1; }
+  xs_start_openbox "$dir" 20000 || { cat "$dir/openbox.log" >&2; echo "wine_session: openbox did not start" >&2; return 1; }
+  wine_prefix_create || return 1
+  trap - EXIT
+}
+
+ws_stop() {
+  wine_prefix_remove
+  xs_stop "$WM_PID" "$XVFB_PID"
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  [ $# -gt 0 ] || { echo "usage: $0 PROGRAM.exe [ARG...]" >&2; exit 2; }
+  ws_work=$(mktemp -d "${TMPDIR:-/tmp}/lumetra-wine-session.XXXXXX")
+  trap 'ws_stop; rm -rf "$ws_work"' EXIT
+  ws_start "$ws_work"
+  wine "$@"
+fi
