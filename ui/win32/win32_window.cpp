@@ -116,7 +116,10 @@ void Win32Window::createControls()
     for (std::size_t i = 0; i < controlRows.size(); ++i) {
         const ControlRow& row = controlRows[i];
         const ControlClass cls = classOf(row.kind);
-        DWORD style = WS_CHILD | cls.style;
+        // Frames overlap the controls they hold, and Frame3 overlaps Frame2 by a pixel:
+        // each control is clipped by those stacked above it, or a frame painted after them
+        // would paint over them.
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style;
         if (row.settings.visible)
             style |= WS_VISIBLE;
         if (!row.settings.enabled)
