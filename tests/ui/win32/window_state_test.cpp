@@ -126,6 +126,14 @@ TEST_F(WindowState, EveryControlHasItsCaptionAndPlace)
     }
 }
 
+// Frames overlap what they hold and, by a pixel, each other: a control that painted over
+// the ones stacked above it would cut the labels' last row and a frame's edge.
+TEST_F(WindowState, NoControlPaintsOverTheOnesStackedAboveIt)
+{
+    for (HWND child = GetWindow(window->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        EXPECT_TRUE(GetWindowLongW(child, GWL_STYLE) & WS_CLIPSIBLINGS) << windowText(child);
+}
+
 TEST_F(WindowState, NoControlAnswersToTheIdsOfEnterAndEscape)
 {
     for (HWND child = GetWindow(window->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
