@@ -155,11 +155,11 @@ void Win32Window::stackControls()
     std::stable_sort(order.begin(), order.end(),
                      [](std::size_t a, std::size_t b) { return controlRows[a].tabIndex < controlRows[b].tabIndex; });
     std::vector<HWND> stack;
-    std::vector<HWND> frames;
+    std::vector<std::size_t> frames;
     for (std::size_t i : order) {
         const ControlRow& row = controlRows[i];
         if (row.kind == Kind::Frame) {
-            frames.push_back(controls_[i]);
+            frames.push_back(i);
             continue;
         }
         if (!row.labelFor.empty())
@@ -172,7 +172,12 @@ void Win32Window::stackControls()
         if (!firstInTabOrder_ && takesFocus(row.kind) && row.settings.enabled && row.settings.visible)
             firstInTabOrder_ = controls_[i];
     }
-    stack.insert(stack.end(), frames.begin(), frames.end());
+    // Where two frames meet, a frame that starts lower on the window overlaps the bottom
+    // edge of the one above by a pixel or two; it goes beneath, so that edge stays in view.
+    std::stable_sort(frames.begin(), frames.end(),
+                     [](std::size_t a, std::size_t b) { return controlRows[a].top < controlRows[b].top; });
+    for (std::size_t i : frames)
+        stack.push_back(controls_[i]);
     HWND above = HWND_TOP;
     for (HWND control : stack) {
         SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
