@@ -126,12 +126,19 @@ TEST_F(WindowState, EveryControlHasItsCaptionAndPlace)
     }
 }
 
-// Frames overlap what they hold and, by a pixel, each other: a control that painted over
-// the ones stacked above it would cut the labels' last row and a frame's edge.
+// Frames overlap what they hold and, by a pixel or two, each other: a control that painted
+// over the ones stacked above it would cut the labels' last row and a frame's edge.
 TEST_F(WindowState, NoControlPaintsOverTheOnesStackedAboveIt)
 {
     for (HWND child = GetWindow(window->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         EXPECT_TRUE(GetWindowLongW(child, GWL_STYLE) & WS_CLIPSIBLINGS) << windowText(child);
+    // Frame3 starts where Frame2 and Frame6 end; beneath them, it leaves their bottom edges in view.
+    for (const char* upper : {"Frame2", "Frame6"}) {
+        HWND below = control(upper);
+        while (below && below != control("Frame3"))
+            below = GetWindow(below, GW_HWNDNEXT);
+        EXPECT_TRUE(below) << upper << " is stacked beneath Frame3";
+    }
 }
 
 TEST_F(WindowState, NoControlAnswersToTheIdsOfEnterAndEscape)
