@@ -24,7 +24,7 @@ ws_start() {
   local dir=$1 size=${2:-1280x1024}
   xs_start_xvfb "$dir" "$size" 20000 || { cat "$dir/xvfb.log" >&2; echo "wine_session: no X display" >&2; return 1; }
   xs_start_openbox "$dir" 20000 || { cat "$dir/openbox.log" >&2; echo "wine_session: openbox did not start" >&2; return 1; }
-  wine_prefix_create || return 1
+  WINE_PREFIX_SETTLE=0 wine_prefix_create || return 1
   trap - EXIT
 }
 

@@ -13,7 +13,7 @@ READER=${2:?usage: lumetra_exe.sh Lumetra.exe lumetra_reader.exe}
 acc_start_display
 # The prefix boots on this display; its own exit trap gives way to one that also ends the
 # program and the X server.
-wine_prefix_create
+WINE_PREFIX_SETTLE=0 wine_prefix_create
 prefix_status=$?
 trap 'xs_stop "$APP_PID"; wine_prefix_remove; acc_cleanup' EXIT
 [ "$prefix_status" -eq 0 ] || fail "no Wine prefix could be made"
