@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 binary=$(realpath "${1:-build/windows/app/Lumetra.exe}")
 output=${2:-docs/lumetra-windows.png}
 dpi=${3:-96}
-# shellcheck source=../tests/wine_session.sh
+# shellcheck source=SCRIPTDIR/../tests/wine_session.sh
 source tests/wine_session.sh
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/lumetra-windows-screenshot.XXXXXX")

@@ -15,15 +15,23 @@
 #                         caller's EXIT trap, which ws_start leaves unset
 
 WS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=x_session.sh
+# shellcheck source=SCRIPTDIR/x_session.sh
 source "$WS_DIR/x_session.sh"
-# shellcheck source=../scripts/wine-prefix.sh
+# shellcheck source=SCRIPTDIR/../scripts/wine-prefix.sh
 source "$WS_DIR/../scripts/wine-prefix.sh"
 
 ws_start() {
   local dir=$1 size=${2:-1280x1024}
-  xs_start_xvfb "$dir" "$size" 20000 || { cat "$dir/xvfb.log" >&2; echo "wine_session: no X display" >&2; return 1; }
-  xs_start_openbox "$dir" 20000 || { cat "$dir/openbox.log" >&2; echo "wine_session: openbox did not start" >&2; return 1; }
+  if ! xs_start_xvfb "$dir" "$size" 20000; then
+    cat "$dir/xvfb.log" >&2
+    echo "wine_session: Xvfb reported no display" >&2
+    return 1
+  fi
+  if ! xs_start_openbox "$dir" 20000; then
+    cat "$dir/openbox.log" >&2
+    echo "wine_session: openbox did not start" >&2
+    return 1
+  fi
   WINE_PREFIX_SETTLE=0 wine_prefix_create || return 1
   trap - EXIT
 }

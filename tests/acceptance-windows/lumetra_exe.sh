@@ -5,8 +5,9 @@
 # window survives, and Exit.
 #
 # Usage: lumetra_exe.sh PATH/TO/Lumetra.exe PATH/TO/lumetra_reader.exe
+# shellcheck source=SCRIPTDIR/../acceptance/lib.sh
 source "$(dirname "$0")/../acceptance/lib.sh"
-# shellcheck source=../wine_session.sh
+# shellcheck source=SCRIPTDIR/../wine_session.sh
 source "$(dirname "$0")/../wine_session.sh"
 acc_begin windows "${1:?usage: lumetra_exe.sh Lumetra.exe lumetra_reader.exe}"
 READER=${2:?usage: lumetra_exe.sh Lumetra.exe lumetra_reader.exe}

@@ -8,17 +8,21 @@ namespace lumetra::ui::test {
 
 namespace {
 
-std::string narrow(const wchar_t* wide, int length)
+// UTF-8 at most triples a UTF-16 text's length, and a UTF-8 text is never shorter in UTF-16.
+std::string narrow(std::wstring_view wide)
 {
-    std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, length, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    std::string text(wide.size() * 3, '\0');
+    text.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                                             text.data(), static_cast<int>(text.size()), nullptr,
+                                                             nullptr)));
     return text;
 }
 
 std::wstring widen(std::string_view text)
 {
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
     return wide;
 }
 
@@ -70,7 +74,8 @@ void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR timer, DWORD)
 std::string windowText(HWND hwnd)
 {
     std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    return narrow(wide.data(), GetWindowTextW(hwnd, wide.data(), static_cast<int>(wide.size())));
+    wide.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, wide.data(), static_cast<int>(wide.size()))));
+    return narrow(wide);
 }
 
 std::string clipboardText()
@@ -80,7 +85,7 @@ std::string clipboardText()
         return "<the clipboard could not be opened>";
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
         if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = narrow(wide, static_cast<int>(wcslen(wide)));
+            text = narrow(wide);
             GlobalUnlock(data);
         }
     CloseClipboard();
@@ -107,7 +112,8 @@ void WindowTest::open(Messages* sink)
     window->setUserEvents(&events);
     window->show(SW_SHOWNORMAL);
     SetForegroundWindow(window->handle());
-    ASSERT_TRUE(waitUntil([this] { return GetForegroundWindow() == window->handle(); })) << "the window was not activated";
+    ASSERT_TRUE(waitUntil([this] { return GetForegroundWindow() == window->handle(); }))
+        << "the window was not activated";
     pump();
 }
 
