@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A desktop of their own for the Windows programs that open windows under Wine: an Xvfb
 # server at 96 dots per inch, managed by openbox so that activation goes through a window
-# manager as on a desktop, and a fresh Wine prefix booted on that display (a prefix whose
-# first program ran without a display would give no window to later ones).
+# manager as on a desktop, and a fresh Wine prefix booted on that display (while the
+# server of a prefix booted without a display runs, a program there can open no window).
 #
 #   bash tests/wine_session.sh PROGRAM.exe [ARG...]   runs the program under wine there;
 #                                                     its exit status is the script's
