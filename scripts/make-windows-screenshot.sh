@@ -36,4 +36,6 @@ poll 10000 settled || true
 # The frame window that openbox adds holds the title bar: it is taken too.
 frame=$(xwininfo -id "$XS_WINDOW" -children | awk '/Parent window id/ {print $4}')
 import -window "${frame:-$XS_WINDOW}" "$output"
-echo "$output: $(xwininfo -id "$XS_WINDOW" | awk '/Width|Height/ {printf "%s %s ", $1, $2}')"
+echo "$output: the client area is $(xwininfo -id "$XS_WINDOW" | awk '
+  /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} /Width/ {w = $2} /Height/ {h = $2}
+  END {printf "%sx%s at %s,%s", w, h, x, y}') at $dpi dpi"
