@@ -11,8 +11,9 @@
 #
 #   ws_start DIR [SIZE]   Xvfb (SIZE WIDTHxHEIGHT, 1280x1024 by default; its logs in DIR),
 #                         openbox and the prefix; exports DISPLAY and WINEPREFIX
-#   ws_stop               ends what ws_start started, prefix first; call it from the
-#                         caller's EXIT trap, which ws_start leaves unset
+#   ws_stop               ends what ws_start started, prefix first, and what of it had
+#                         started before a failure; call it from the caller's EXIT trap,
+#                         which ws_start keeps
 
 WS_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=SCRIPTDIR/x_session.sh
@@ -21,7 +22,8 @@ source "$WS_DIR/x_session.sh"
 source "$WS_DIR/../scripts/wine-prefix.sh"
 
 ws_start() {
-  local dir=$1 size=${2:-1280x1024}
+  local dir=$1 size=${2:-1280x1024} caller_trap status=0
+  caller_trap=$(trap -p EXIT)
   if ! xs_start_xvfb "$dir" "$size" 20000; then
     cat "$dir/xvfb.log" >&2
     echo "wine_session: Xvfb reported no display" >&2
@@ -32,8 +34,11 @@ ws_start() {
     echo "wine_session: openbox did not start" >&2
     return 1
   fi
-  WINE_PREFIX_SETTLE=0 wine_prefix_create || return 1
-  trap - EXIT
+  # wine_prefix_create sets an EXIT trap of its own; the caller's, which calls ws_stop, is
+  # put back.
+  WINE_PREFIX_SETTLE=0 wine_prefix_create || status=$?
+  eval "${caller_trap:-trap - EXIT}"
+  return "$status"
 }
 
 ws_stop() {
