@@ -45,6 +45,8 @@ void send(std::vector<INPUT> inputs)
 // A TIMERPROC takes no context: the one message box being waited for is kept here.
 HWND boxOwner = nullptr;
 std::function<void(HWND)> lookAtBox;
+ULONGLONG boxDeadline = 0;
+UINT_PTR boxTimer = 0;
 
 BOOL CALLBACK findBox(HWND hwnd, LPARAM found)
 {
@@ -58,15 +60,22 @@ BOOL CALLBACK findBox(HWND hwnd, LPARAM found)
 }
 
 // Runs inside the message box's own modal loop.
-void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR timer, DWORD)
+void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&box));
-    if (!box || GetForegroundWindow() != box)
-        return;
-    KillTimer(nullptr, timer);
-    std::exchange(lookAtBox, nullptr)(box);
-    send({keyInput(VK_RETURN, false), keyInput(VK_RETURN, true)});
+    if (box && GetForegroundWindow() == box) {
+        KillTimer(nullptr, std::exchange(boxTimer, 0));
+        std::exchange(lookAtBox, nullptr)(box);
+        send({keyInput(VK_RETURN, false), keyInput(VK_RETURN, true)});
+    } else if (GetTickCount64() > boxDeadline) {
+        // A box that never shows up or never takes the focus fails the test, not hangs it.
+        KillTimer(nullptr, std::exchange(boxTimer, 0));
+        lookAtBox = nullptr;
+        ADD_FAILURE() << "no message box of the window took the focus within 5 s";
+        if (box)
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
 }
 
 }  // namespace
@@ -119,6 +128,11 @@ void WindowTest::open(Messages* sink)
 
 void WindowTest::TearDown()
 {
+    if (boxTimer) {
+        KillTimer(nullptr, std::exchange(boxTimer, 0));
+        lookAtBox = nullptr;
+        ADD_FAILURE() << "the message box the test waited for was never shown";
+    }
     window.reset();
     // The quit message of the window just destroyed would end the next test's message box.
     MSG msg{};
@@ -240,7 +254,8 @@ void WindowTest::whenMessageBoxShown(std::function<void(HWND)> look)
 {
     boxOwner = window->handle();
     lookAtBox = std::move(look);
-    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onBoxTimer);
+    boxDeadline = GetTickCount64() + 5000;
+    boxTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, onBoxTimer);
 }
 
 }  // namespace lumetra::ui::test
