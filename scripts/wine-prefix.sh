@@ -16,6 +16,10 @@
 #                         or subshell of its own, or call wine_prefix_remove from your trap
 #   wine_prefix_remove    stops the prefix's wineserver and deletes everything it made
 #
+# WINE_PREFIX_SETTLE=0 returns as soon as the prefix has booted, its server still running:
+# a caller that runs its programs there at once is spared the seconds the server takes to
+# write the registry and exit.
+#
 # Set WINE_PREFIX_KEEP=1 to keep the folder for a look after a failure.
 
 WINE_PREFIX_ROOT=""
@@ -41,7 +45,7 @@ wine_prefix_create() {
   fi
   # wineboot returns while the services it started still run and before the server has
   # written the new registry to disk; once the server has exited the prefix is settled.
-  wineserver -w
+  [ "${WINE_PREFIX_SETTLE:-1}" = 0 ] || wineserver -w
   # Windows's dialog font "MS Shell Dlg" stands for Tahoma in Wine. Debian ships Wine's
   # Tahoma in fonts-wine, but this Wine does not look there, so the prefix gets a copy;
   # without it every window would be drawn in a wider fallback font.

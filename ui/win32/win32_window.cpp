@@ -116,7 +116,10 @@ void Win32Window::createControls()
     for (std::size_t i = 0; i < controlRows.size(); ++i) {
         const ControlRow& row = controlRows[i];
         const ControlClass cls = classOf(row.kind);
-        DWORD style = WS_CHILD | cls.style;
+        // Frames overlap the controls they hold, and Frame3 overlaps Frame2 by a pixel:
+        // each control is clipped by those stacked above it, or a frame painted after them
+        // would paint over them.
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | cls.style;
         if (row.settings.visible)
             style |= WS_VISIBLE;
         if (!row.settings.enabled)
@@ -152,11 +155,11 @@ void Win32Window::stackControls()
     std::stable_sort(order.begin(), order.end(),
                      [](std::size_t a, std::size_t b) { return controlRows[a].tabIndex < controlRows[b].tabIndex; });
     std::vector<HWND> stack;
-    std::vector<HWND> frames;
+    std::vector<std::size_t> frames;
     for (std::size_t i : order) {
         const ControlRow& row = controlRows[i];
         if (row.kind == Kind::Frame) {
-            frames.push_back(controls_[i]);
+            frames.push_back(i);
             continue;
         }
         if (!row.labelFor.empty())
@@ -169,7 +172,12 @@ void Win32Window::stackControls()
         if (!firstInTabOrder_ && takesFocus(row.kind) && row.settings.enabled && row.settings.visible)
             firstInTabOrder_ = controls_[i];
     }
-    stack.insert(stack.end(), frames.begin(), frames.end());
+    // Where two frames meet, a frame that starts lower on the window overlaps the bottom
+    // edge of the one above by a pixel or two; it goes beneath, so that edge stays in view.
+    std::stable_sort(frames.begin(), frames.end(),
+                     [](std::size_t a, std::size_t b) { return controlRows[a].top < controlRows[b].top; });
+    for (std::size_t i : frames)
+        stack.push_back(controls_[i]);
     HWND above = HWND_TOP;
     for (HWND next : stack) {
         SetWindowPos(next, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -235,11 +243,27 @@ int Win32Window::run()
             return static_cast<int>(msg.wParam);
         if (got == -1)
             return 1;
-        if (hwnd_ && IsDialogMessageW(hwnd_, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        dispatch(msg);
     }
+}
+
+bool Win32Window::processPending()
+{
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            return false;
+        dispatch(msg);
+    }
+    return true;
+}
+
+void Win32Window::dispatch(MSG& msg)
+{
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 HWND Win32Window::control(std::string_view name) const

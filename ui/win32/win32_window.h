@@ -34,6 +34,9 @@ public:
     // Runs the message loop, with Tab, Shift+Tab and access keys, until the window is
     // unloaded; returns the program's exit status.
     int run();
+    // Handles the messages already waiting, as run() does, and returns; false once the
+    // thread has been told to quit. Lets a test act between the steps of the loop.
+    bool processPending();
 
     HWND handle() const { return hwnd_; }
     HWND control(std::string_view name) const;
@@ -58,6 +61,7 @@ private:
     void createControls();
     void stackControls();
     void layOut(UINT dpi);
+    void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
     HWND edit(TextField field) const;

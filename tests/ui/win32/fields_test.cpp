@@ -1,0 +1,152 @@
+// The text fields of the Win32 binding: the typing limit holds for what the user types or
+// pastes and never for what the program writes, a locked field refuses typing but lets its
+// text be selected and copied, and the two looks answer with their system brushes.
+
+#include "window_fixture.h"
+
+namespace lumetra::ui::test {
+namespace {
+
+using test::PrintTo;
+using Fields = WindowTest;
+
+struct LimitRow {
+    const char* name;
+    const char* field;
+    int limit;
+};
+
+class TypingLimit : public WindowTest, public ::testing::WithParamInterface<LimitRow> {};
+
+TEST_P(TypingLimit, RefusesTheCharacterPastTheLimit)
+{
+    const LimitRow& row = GetParam();
+    window->setLocked(*textFieldNamed(row.field), false);
+    typeInto(row.field, std::string(static_cast<std::size_t>(row.limit) + 1, '1'));
+    EXPECT_EQ(text(row.field), std::string(static_cast<std::size_t>(row.limit), '1'));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLimitedField, TypingLimit,
+                         ::testing::Values(LimitRow{"HeadingHoldsFive", "txtHeading", 5},
+                                           LimitRow{"PitchHoldsFour", "txtPitch", 4},
+                                           LimitRow{"ArmadilloStrengthHoldsEight", "txtDilloStrength", 8},
+                                           LimitRow{"GridResolutionHoldsSix", "txtGridRes", 6},
+                                           LimitRow{"DistanceHoldsTwelve", "txtDistance", 12},
+                                           LimitRow{"GridSizeHoldsFour", "txtGridSize", 4},
+                                           LimitRow{"MaxStrengthHoldsEleven", "txtMaxStrength", 11},
+                                           LimitRow{"ObjectScaleHoldsEleven", "txtObjectScale", 11}),
+                         rowName);
+
+TEST_F(Fields, TheCoordinatesTakeThirtyTypedCharacters)
+{
+    const std::string thirty = "123456789012345678901234567890";
+    for (const char* name : {"txtX", "txtY", "txtZ"}) {
+        SCOPED_TRACE(name);
+        window->setLocked(*textFieldNamed(name), false);
+        typeInto(name, thirty);
+        EXPECT_EQ(text(name), thirty);
+    }
+}
+
+TEST_F(Fields, TheFifthCharacterTypedIntoThePitchIsRefused)
+{
+    typeInto("txtPitch", "-45.5");
+    EXPECT_EQ(text("txtPitch"), "-45.");
+}
+
+struct PasteRow {
+    const char* name;
+    bool selectAll;
+    const char* pasted;
+    const char* shown;
+};
+
+class PasteIntoPitch : public WindowTest, public ::testing::WithParamInterface<PasteRow> {};
+
+TEST_P(PasteIntoPitch, KeepsOnlyWhatFitsTheTypingLimit)
+{
+    const PasteRow& row = GetParam();
+    click("txtPitch");
+    press('A', {VK_CONTROL});
+    if (!row.selectAll)
+        press(VK_BACK);
+    setClipboardText(row.pasted);
+    press('V', {VK_CONTROL});
+    EXPECT_EQ(text("txtPitch"), row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paste, PasteIntoPitch,
+    ::testing::Values(PasteRow{"AShortPasteIntoTheEmptyFieldIsKeptWhole", false, "12", "12"},
+                      PasteRow{"ALongPasteIntoTheEmptyFieldIsCutToFour", false, "-45.55", "-45."},
+                      PasteRow{"AShortPasteOverTheWholeTextReplacesIt", true, "12", "12"},
+                      PasteRow{"ALongPasteOverTheWholeTextIsCutToFour", true, "-45.55", "-45."}),
+    rowName);
+
+TEST_F(Fields, AProgramsWriteIsNeverCutAndCanStillBeShortenedByTheUser)
+{
+    window->setText(TextField::txtPitch, "-45.0");
+    window->setText(TextField::txtCalcHeading, "126.869897645844");
+    EXPECT_EQ(text("txtPitch"), "-45.0");
+    EXPECT_EQ(text("txtCalcHeading"), "126.869897645844");
+    EXPECT_EQ(window->text(TextField::txtPitch), "-45.0");
+
+    click("txtPitch");
+    press(VK_END);
+    press(VK_BACK);
+    EXPECT_EQ(text("txtPitch"), "-45.");
+    type("1");
+    EXPECT_EQ(text("txtPitch"), "-45.") << "once within the limit, the limit holds again";
+}
+
+TEST_F(Fields, ALockedFieldRefusesTypingButTakesTheFocusAndItsTextCanBeCopied)
+{
+    window->setLocked(TextField::txtHeading, true);
+    click("txtHeading");
+    EXPECT_EQ(focusedName(), "txtHeading");
+    type("12");
+    EXPECT_EQ(text("txtHeading"), "90.0");
+
+    setClipboardText("nothing copied");
+    press('A', {VK_CONTROL});
+    DWORD start = 1, end = 0;
+    SendMessageW(control("txtHeading"), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0U);
+    EXPECT_EQ(end, 4U);
+    press('C', {VK_CONTROL});
+    EXPECT_EQ(clipboardText(), "90.0");
+}
+
+struct LookRow {
+    const char* name;
+    bool locked;
+    SystemColour colour;
+    int systemColour;  // COLOR_WINDOW is 5, COLOR_BTNFACE 15
+};
+
+class Looks : public WindowTest, public ::testing::WithParamInterface<LookRow> {};
+
+TEST_P(Looks, TheFieldIsPaintedWithTheSystemBrushOfItsColour)
+{
+    const LookRow& row = GetParam();
+    window->setLocked(TextField::txtHeading, row.locked);
+    window->setBackColor(TextField::txtHeading, row.colour);
+    HDC dc = GetDC(control("txtHeading"));
+    for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC}) {
+        const LRESULT brush = SendMessageW(window->handle(), message, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(control("txtHeading")));
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(row.systemColour)) << "message " << message;
+    }
+    ReleaseDC(control("txtHeading"), dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LockedOrNot, Looks,
+    ::testing::Values(LookRow{"AnEditableFieldOnTheWindowColour", false, SystemColour::WindowBackground, 5},
+                      LookRow{"AnEditableFieldOnTheButtonFace", false, SystemColour::ButtonFace, 15},
+                      LookRow{"ALockedFieldOnTheButtonFace", true, SystemColour::ButtonFace, 15},
+                      LookRow{"ALockedFieldOnTheWindowColour", true, SystemColour::WindowBackground, 5}),
+    rowName);
+
+}  // namespace
+}  // namespace lumetra::ui::test
