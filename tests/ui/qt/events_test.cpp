@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "binding_rows.h"
 #include "window_fixture.h"
 
 namespace lumetra::ui::test {
@@ -47,12 +48,6 @@ TEST_F(BindingEvents, AGreyedBoxShowsItsThirdStateAndADisabledOneTakesNoClick)
     EXPECT_EQ(events.events, Events{});
 }
 
-struct LeaveRow {
-    const char* name;
-    const char* clicked;
-    Events expected;
-};
-
 class LeavingByAClick : public WindowTest, public ::testing::WithParamInterface<LeaveRow> {};
 
 TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
@@ -63,12 +58,7 @@ TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
     EXPECT_EQ(events.events, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, LeavingByAClick,
-    ::testing::Values(LeaveRow{"ForCalculate", "btnCalculate", {"left txtHeading", "button btnCalculate"}},
-                      LeaveRow{"ForACheckBox", "chkNatSX", {"left txtHeading", "click chkNatSX"}},
-                      LeaveRow{"ForAReadOnlyField", "txtX", {"left txtHeading"}}),
-    rowName);
+INSTANTIATE_TEST_SUITE_P(Fields, LeavingByAClick, ::testing::ValuesIn(leaveRows), rowName);
 
 TEST_F(BindingEvents, AFieldIsNotLeftWhenAnotherWindowOrAMessageBoxTakesTheFocus)
 {

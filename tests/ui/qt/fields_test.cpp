@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "window_description.h"
+#include "binding_rows.h"
 #include "window_fixture.h"
 
 namespace lumetra::ui::test {
@@ -14,12 +15,6 @@ namespace {
 
 using test::PrintTo;
 using Fields = WindowTest;
-
-struct LimitRow {
-    const char* name;
-    const char* field;
-    int limit;
-};
 
 class TypingLimit : public WindowTest, public ::testing::WithParamInterface<LimitRow> {};
 
@@ -31,16 +26,7 @@ TEST_P(TypingLimit, RefusesTheCharacterPastTheLimit)
     EXPECT_EQ(text(row.field), std::string(static_cast<std::size_t>(row.limit), '1'));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLimitedField, TypingLimit,
-                         ::testing::Values(LimitRow{"HeadingHoldsFive", "txtHeading", 5},
-                                           LimitRow{"PitchHoldsFour", "txtPitch", 4},
-                                           LimitRow{"ArmadilloStrengthHoldsEight", "txtDilloStrength", 8},
-                                           LimitRow{"GridResolutionHoldsSix", "txtGridRes", 6},
-                                           LimitRow{"DistanceHoldsTwelve", "txtDistance", 12},
-                                           LimitRow{"GridSizeHoldsFour", "txtGridSize", 4},
-                                           LimitRow{"MaxStrengthHoldsEleven", "txtMaxStrength", 11},
-                                           LimitRow{"ObjectScaleHoldsEleven", "txtObjectScale", 11}),
-                         rowName);
+INSTANTIATE_TEST_SUITE_P(EveryLimitedField, TypingLimit, ::testing::ValuesIn(limitRows), rowName);
 
 TEST_F(Fields, TheCoordinatesTakeThirtyTypedCharacters)
 {
@@ -62,13 +48,6 @@ TEST_F(Fields, TheFifthCharacterTypedIntoThePitchIsRefused)
     EXPECT_EQ(text("txtPitch"), "-45.");
 }
 
-struct PasteRow {
-    const char* name;
-    bool selectAll;
-    const char* pasted;
-    const char* shown;
-};
-
 class PasteIntoPitch : public WindowTest, public ::testing::WithParamInterface<PasteRow> {};
 
 TEST_P(PasteIntoPitch, KeepsOnlyWhatFitsTheTypingLimit)
@@ -84,13 +63,7 @@ TEST_P(PasteIntoPitch, KeepsOnlyWhatFitsTheTypingLimit)
     EXPECT_EQ(text("txtPitch"), row.shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paste, PasteIntoPitch,
-    ::testing::Values(PasteRow{"AShortPasteIntoTheEmptyFieldIsKeptWhole", false, "12", "12"},
-                      PasteRow{"ALongPasteIntoTheEmptyFieldIsCutToFour", false, "-45.55", "-45."},
-                      PasteRow{"AShortPasteOverTheWholeTextReplacesIt", true, "12", "12"},
-                      PasteRow{"ALongPasteOverTheWholeTextIsCutToFour", true, "-45.55", "-45."}),
-    rowName);
+INSTANTIATE_TEST_SUITE_P(Paste, PasteIntoPitch, ::testing::ValuesIn(pasteRows), rowName);
 
 TEST_F(Fields, AProgramsWriteIsNeverCutAndCanStillBeShortenedByTheUser)
 {

@@ -2,6 +2,7 @@
 // the program's own writes, the field being left before the click that left it, nothing
 // for keys that press no button, and the real message box.
 
+#include "binding_rows.h"
 #include "window_fixture.h"
 
 namespace lumetra::ui::test {
@@ -44,12 +45,6 @@ TEST_F(BindingEvents, AGreyedBoxShowsItsThirdStateAndADisabledOneTakesNoClick)
     EXPECT_EQ(events.events, Events{});
 }
 
-struct LeaveRow {
-    const char* name;
-    const char* clicked;
-    Events expected;
-};
-
 class LeavingByAClick : public WindowTest, public ::testing::WithParamInterface<LeaveRow> {};
 
 TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
@@ -60,12 +55,7 @@ TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
     EXPECT_EQ(events.events, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, LeavingByAClick,
-    ::testing::Values(LeaveRow{"ForCalculate", "btnCalculate", {"left txtHeading", "button btnCalculate"}},
-                      LeaveRow{"ForACheckBox", "chkNatSX", {"left txtHeading", "click chkNatSX"}},
-                      LeaveRow{"ForAReadOnlyField", "txtX", {"left txtHeading"}}),
-    rowName);
+INSTANTIATE_TEST_SUITE_P(Fields, LeavingByAClick, ::testing::ValuesIn(leaveRows), rowName);
 
 TEST_F(MessageBoxes, AFieldIsNotLeftWhenAnotherWindowOrAMessageBoxTakesTheFocus)
 {
