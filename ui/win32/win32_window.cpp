@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <stdexcept>
 
@@ -176,8 +177,8 @@ void Win32Window::stackControls()
     // edge of the one above by a pixel or two; it goes beneath, so that edge stays in view.
     std::stable_sort(frames.begin(), frames.end(),
                      [](std::size_t a, std::size_t b) { return controlRows[a].top < controlRows[b].top; });
-    for (std::size_t i : frames)
-        stack.push_back(controls_[i]);
+    std::transform(frames.begin(), frames.end(), std::back_inserter(stack),
+                   [this](std::size_t i) { return controls_[i]; });
     HWND above = HWND_TOP;
     for (HWND next : stack) {
         SetWindowPos(next, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
