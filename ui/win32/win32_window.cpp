@@ -132,12 +132,14 @@ void Win32Window::createControls()
             throw std::runtime_error("the control " + std::string(row.name) + " could not be created");
         controls_[i] = created;
         if (const auto field = textFieldNamed(row.name)) {
+            edits_[static_cast<std::size_t>(*field)] = created;
             // Limits what the user types or pastes; a program's WM_SETTEXT is never cut. 0 is no limit.
             SendMessageW(created, EM_LIMITTEXT, static_cast<WPARAM>(row.settings.typingLimit), 0);
             SendMessageW(created, EM_SETREADONLY, lockedOf(row.settings.look), 0);
             backColors_[static_cast<std::size_t>(*field)] = backColorOf(row.settings.look);
             SetWindowSubclass(created, fieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        } else if (checkBoxNamed(row.name)) {
+        } else if (const auto which = checkBoxNamed(row.name)) {
+            boxes_[static_cast<std::size_t>(*which)] = created;
             SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(row.settings.value), 0);
         }
     }
@@ -275,16 +277,12 @@ HWND Win32Window::control(std::string_view name) const
     return nullptr;
 }
 
-HWND Win32Window::edit(TextField field) const { return control(nameOf(field)); }
-
-HWND Win32Window::box(CheckBox which) const { return control(nameOf(which)); }
-
-const ControlRow* Win32Window::rowOfEdit(HWND hwnd) const
+std::optional<TextField> Win32Window::fieldOf(HWND hwnd) const
 {
-    for (std::size_t i = 0; i < controlRows.size(); ++i)
-        if (controls_[i] == hwnd && controlRows[i].kind == Kind::TextField)
-            return &controlRows[i];
-    return nullptr;
+    const auto* const found = std::find(edits_.begin(), edits_.end(), hwnd);
+    if (!hwnd || found == edits_.end())
+        return std::nullopt;
+    return static_cast<TextField>(found - edits_.begin());
 }
 
 std::string Win32Window::text(TextField field) const
@@ -403,8 +401,8 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         // Read-only fields ask as statics do; either way the field's own colour answers.
-        if (const ControlRow* row = rowOfEdit(reinterpret_cast<HWND>(lParam))) {
-            const int index = static_cast<int>(backColors_[static_cast<std::size_t>(*textFieldNamed(row->name))]);
+        if (const auto field = fieldOf(reinterpret_cast<HWND>(lParam))) {
+            const int index = static_cast<int>(backColors_[static_cast<std::size_t>(*field)]);
             auto* dc = reinterpret_cast<HDC>(wParam);
             SetBkColor(dc, GetSysColor(index));
             SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -455,8 +453,8 @@ LRESULT CALLBACK Win32Window::fieldProc(HWND hwnd, UINT message, WPARAM wParam, 
         // or a message box taking the focus does not. The handler runs once the focus
         // change is over, and always before the click that caused it.
         if (auto* next = reinterpret_cast<HWND>(wParam); next && IsChild(self->hwnd_, next))
-            if (const ControlRow* row = self->rowOfEdit(hwnd)) {
-                self->fieldsLeft_.push_back(*textFieldNamed(row->name));
+            if (const auto field = self->fieldOf(hwnd)) {
+                self->fieldsLeft_.push_back(*field);
                 PostMessageW(self->hwnd_, fieldsLeftMessage, 0, 0);
             }
         break;

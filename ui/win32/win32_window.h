@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,13 +65,16 @@ private:
     void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
-    HWND edit(TextField field) const;
-    HWND box(CheckBox box) const;
-    const ControlRow* rowOfEdit(HWND hwnd) const;
+    HWND edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
+    HWND box(CheckBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
+    // The field this control is, if it is one.
+    std::optional<TextField> fieldOf(HWND hwnd) const;
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     std::array<HWND, controlRows.size()> controls_{};
+    std::array<HWND, textFieldNames.size()> edits_{};
+    std::array<HWND, checkBoxNames.size()> boxes_{};
     std::array<SystemColour, textFieldNames.size()> backColors_{};
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
