@@ -12,6 +12,7 @@
 
 #include "frm_lumetra.h"
 #include "memory_window.h"
+#include "row_names.h"
 
 namespace lumetra::ui::test {
 
@@ -61,15 +62,5 @@ protected:
     MemoryWindow window{&log};
     TracedForm form{window};
 };
-
-// Table rows print as their names.
-template <typename Row>
-    requires requires(const Row& row) { std::string(row.name); }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
 
 }  // namespace lumetra::ui::test

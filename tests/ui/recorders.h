@@ -1,7 +1,7 @@
 #pragma once
 
 // What the tests of every toolkit binding share: recorders that stand in for the handlers
-// and for the message box, and the names of table rows.
+// and for the message box.
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -9,19 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "row_names.h"
 #include "window.h"
 
 namespace lumetra::ui::test {
-
-// Table rows print as their names; each test file brings this into its own namespace.
-template <typename Row>
-    requires requires(const Row& row) { std::string(row.name); }
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
-inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };
 
 // Records what the binding reports, as "click chkNatSX", "button btnExit", "left txtPitch"
 // and "close box", and then runs the test's own reaction, if it has one.
