@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "trigonometry.h"
+
 namespace lumetra {
 
 Num operator/(Num a, Num b)
@@ -18,9 +20,9 @@ Num sqrt(Num x)
     return std::sqrt(x.value());
 }
 
-Num sin(Num radians) { return std::sin(radians.value()); }
-Num cos(Num radians) { return std::cos(radians.value()); }
-Num tan(Num radians) { return std::tan(radians.value()); }
-Num atan(Num x) { return std::atan(x.value()); }
+Num sin(Num radians) { return trig::sin(radians.value()); }
+Num cos(Num radians) { return trig::cos(radians.value()); }
+Num tan(Num radians) { return trig::tan(radians.value()); }
+Num atan(Num x) { return trig::atan(x.value()); }
 
 }  // namespace lumetra

@@ -1,0 +1,253 @@
+#include "wide_fixed.h"
+
+#include <bit>
+
+namespace lumetra::trig {
+
+namespace {
+
+// A 64 x 64 bit product needs 128 bits; GCC and Clang provide them on 64-bit targets.
+__extension__ using Wide128 = unsigned __int128;
+
+constexpr int bitsPerWord = 64;
+
+}  // namespace
+
+WideFixed::WideFixed(Width width) : words_(width.words) {}
+
+WideFixed WideFixed::of(double x, Width width)
+{
+    const int words = width.words;
+    WideFixed v(width);
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    v.negative_ = (bits >> 63) != 0;
+    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased == 0 && m == 0)
+        return v;
+    // x = m * 2^e with m a 53-bit integer (fewer bits for subnormals).
+    int e = biased == 0 ? -1074 : biased - 1075;
+    if (biased != 0)
+        m |= std::uint64_t{1} << 52;
+    // Bit g of the number, counted from the top of the integer word, has weight 2^(63 - g);
+    // the lowest bit of m goes to g = 63 - e.
+    const int g = 63 - e;
+    const int lowWord = g / bitsPerWord;
+    const Wide128 placed = static_cast<Wide128>(m) << (bitsPerWord - 1 - g % bitsPerWord);
+    if (lowWord <= words)
+        v.at(lowWord) = static_cast<std::uint64_t>(placed);
+    if (lowWord >= 1 && lowWord - 1 <= words)
+        v.at(lowWord - 1) = static_cast<std::uint64_t>(placed >> bitsPerWord);
+    return v;
+}
+
+bool WideFixed::isZero() const
+{
+    for (int i = 0; i <= words_; ++i)
+        if (word(i) != 0)
+            return false;
+    return true;
+}
+
+WideFixed WideFixed::operator-() const
+{
+    WideFixed v = *this;
+    v.negative_ = !negative_;
+    return v;
+}
+
+WideFixed WideFixed::abs() const
+{
+    WideFixed v = *this;
+    v.negative_ = false;
+    return v;
+}
+
+int WideFixed::compareMagnitude(const WideFixed& b) const
+{
+    for (int i = 0; i <= words_; ++i) {
+        const std::uint64_t x = word(i);
+        const std::uint64_t y = b.word(i);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return 0;
+}
+
+void WideFixed::addMagnitude(const WideFixed& b)
+{
+    std::uint64_t carry = 0;
+    for (int i = words_; i >= 0; --i) {
+        const Wide128 s = static_cast<Wide128>(word(i)) + b.word(i) + carry;
+        at(i) = static_cast<std::uint64_t>(s);
+        carry = static_cast<std::uint64_t>(s >> bitsPerWord);
+    }
+}
+
+void WideFixed::subtractMagnitude(const WideFixed& b)
+{
+    std::uint64_t borrow = 0;
+    for (int i = words_; i >= 0; --i) {
+        const std::uint64_t x = word(i);
+        const std::uint64_t y = b.word(i);
+        const std::uint64_t d = x - y - borrow;
+        borrow = (x < y || (x == y && borrow != 0)) ? 1 : 0;
+        at(i) = d;
+    }
+}
+
+WideFixed operator+(const WideFixed& a, const WideFixed& b)
+{
+    WideFixed v = a;
+    if (a.negative_ == b.negative_) {
+        v.addMagnitude(b);
+    } else if (a.compareMagnitude(b) >= 0) {
+        v.subtractMagnitude(b);
+    } else {
+        v = b;
+        v.subtractMagnitude(a);
+    }
+    if (v.isZero())
+        v.negative_ = false;
+    return v;
+}
+
+WideFixed operator-(const WideFixed& a, const WideFixed& b) { return a + (-b); }
+
+WideFixed operator*(const WideFixed& a, const WideFixed& b)
+{
+    // The whole product, word k of it with weight 2^(64 - 64k), then cut after the last word.
+    const int n = a.words_;
+    std::array<std::uint64_t, 2 * WideFixed::maxWords + 3> full{};
+    for (int i = 0; i <= n; ++i) {
+        std::uint64_t carry = 0;
+        for (int j = n; j >= 0; --j) {
+            const auto k = static_cast<std::size_t>(i) + static_cast<std::size_t>(j) + 1;
+            const Wide128 p = static_cast<Wide128>(a.word(i)) * b.word(j) +
+                              full[k] + carry;
+            full[k] = static_cast<std::uint64_t>(p);
+            carry = static_cast<std::uint64_t>(p >> bitsPerWord);
+        }
+        for (int k = i; k >= 0 && carry != 0; --k) {
+            const Wide128 s = static_cast<Wide128>(full[static_cast<std::size_t>(k)]) + carry;
+            full[static_cast<std::size_t>(k)] = static_cast<std::uint64_t>(s);
+            carry = static_cast<std::uint64_t>(s >> bitsPerWord);
+        }
+    }
+    WideFixed v(a.width());
+    for (int i = 0; i <= n; ++i)
+        v.at(i) = full[static_cast<std::size_t>(i) + 1];
+    v.negative_ = (a.negative_ != b.negative_) && !v.isZero();
+    return v;
+}
+
+WideFixed WideFixed::times(std::uint64_t m) const
+{
+    WideFixed v = *this;
+    std::uint64_t carry = 0;
+    for (int i = words_; i >= 0; --i) {
+        const Wide128 p = static_cast<Wide128>(word(i)) * m + carry;
+        v.at(i) = static_cast<std::uint64_t>(p);
+        carry = static_cast<std::uint64_t>(p >> bitsPerWord);
+    }
+    return v;
+}
+
+WideFixed WideFixed::dividedBy(std::uint64_t d) const
+{
+    WideFixed v = *this;
+    Wide128 rest = 0;
+    for (int i = 0; i <= words_; ++i) {
+        const Wide128 cur = (rest << bitsPerWord) | word(i);
+        v.at(i) = static_cast<std::uint64_t>(cur / d);
+        rest = cur % d;
+    }
+    if (v.isZero())
+        v.negative_ = false;
+    return v;
+}
+
+WideFixed WideFixed::shiftedRight(int bits) const
+{
+    WideFixed v(width());
+    v.negative_ = negative_;
+    const int wordShift = bits / bitsPerWord;
+    const int bitShift = bits % bitsPerWord;
+    for (int i = words_; i >= 0; --i) {
+        const int from = i - wordShift;
+        if (from < 0)
+            break;
+        std::uint64_t w = word(from) >> bitShift;
+        if (bitShift != 0 && from > 0)
+            w |= word(from - 1) << (bitsPerWord - bitShift);
+        v.at(i) = w;
+    }
+    if (v.isZero())
+        v.negative_ = false;
+    return v;
+}
+
+double WideFixed::nearestDouble() const
+{
+    int top = 0;
+    while (top <= words_ && word(top) == 0)
+        ++top;
+    if (top > words_)
+        return negative_ ? -0.0 : 0.0;
+    // The 64 bits from the leading one down, and whether anything below them is set.
+    const int up = std::countl_zero(word(top));
+    const Wide128 pair = (static_cast<Wide128>(word(top)) << bitsPerWord) | (top < words_ ? word(top + 1) : 0);
+    const auto window = static_cast<std::uint64_t>(pair >> (bitsPerWord - up));
+    bool sticky = static_cast<std::uint64_t>(pair << up) != 0;
+    for (int i = top + 2; i <= words_ && !sticky; ++i)
+        sticky = word(i) != 0;
+    std::uint64_t significand = window >> 11;
+    const std::uint64_t rest = window & 0x7ff;
+    // The weight of the leading one is 2^exponent.
+    int exponent = (bitsPerWord - 1 - up) - bitsPerWord * top;
+    if (rest > 0x400 || (rest == 0x400 && (sticky || (significand & 1) != 0)))
+        ++significand;
+    if (significand == (std::uint64_t{1} << 53)) {
+        significand >>= 1;
+        ++exponent;
+    }
+    const int biased = exponent + 1023;
+    const std::uint64_t bits = (negative_ ? std::uint64_t{1} << 63 : 0) | (static_cast<std::uint64_t>(biased) << 52) |
+                               (significand & ((std::uint64_t{1} << 52) - 1));
+    return std::bit_cast<double>(bits);
+}
+
+std::optional<double> WideFixed::nearestDoubleWithin(std::uint64_t units) const
+{
+    WideFixed e(width());
+    e.at(words_) = units;
+    const double low = (*this - e).nearestDouble();
+    const double high = (*this + e).nearestDouble();
+    if (low != high)
+        return std::nullopt;
+    return low;
+}
+
+double WideFixed::approx() const
+{
+    double v = 0.0;
+    double scale = 1.0;
+    for (int i = 0; i <= words_ && i < 3; ++i) {
+        v += static_cast<double>(word(i)) * scale;
+        scale *= 0x1p-64;
+    }
+    return negative_ ? -v : v;
+}
+
+WideFixed reciprocal(const WideFixed& d)
+{
+    WideFixed one(d.width());
+    one.setWord(0, 1);
+    WideFixed g = WideFixed::of(1.0 / d.approx(), d.width());
+    // Each step squares the relative error, which starts near 2^-50.
+    for (int bits = 50; bits < bitsPerWord * (d.words() + 1); bits *= 2)
+        g = g + g * (one - d * g);
+    return g;
+}
+
+}  // namespace lumetra::trig
