@@ -6,9 +6,10 @@
 # /usr/src/googletest (Debian's googletest package, which libgtest-dev depends on). Either way the targets are
 # GTest::gtest and GTest::gtest_main.
 #
-#   lumetra_add_gtest(<target> [LABELS <label>] [ENVIRONMENT <VAR=value>])
+#   lumetra_add_gtest(<target> [LABELS <label>] [ENVIRONMENT <VAR=value>] [FIXTURES <fixture>])
 #
-# One label and one variable: gtest_discover_tests flattens lists in its PROPERTIES.
+# One label, one variable and one fixture that the tests require: gtest_discover_tests
+# flattens lists in its PROPERTIES.
 #
 # Natively every test case becomes its own CTest test (gtest_discover_tests). Cross-built,
 # the whole program is one CTest test: each start under Wine costs about a second, and
@@ -47,7 +48,7 @@ else()
 endif()
 
 function(lumetra_add_gtest target)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LABELS;ENVIRONMENT")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LABELS;ENVIRONMENT;FIXTURES")
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${target} COMMAND ${target})
     if(arg_LABELS)
@@ -56,6 +57,9 @@ function(lumetra_add_gtest target)
     if(arg_ENVIRONMENT)
       set_tests_properties(${target} PROPERTIES ENVIRONMENT "${arg_ENVIRONMENT}")
     endif()
+    if(arg_FIXTURES)
+      set_tests_properties(${target} PROPERTIES FIXTURES_REQUIRED "${arg_FIXTURES}")
+    endif()
   else()
     set(properties "")
     if(arg_LABELS)
@@ -63,6 +67,9 @@ function(lumetra_add_gtest target)
     endif()
     if(arg_ENVIRONMENT)
       list(APPEND properties ENVIRONMENT "${arg_ENVIRONMENT}")
+    endif()
+    if(arg_FIXTURES)
+      list(APPEND properties FIXTURES_REQUIRED "${arg_FIXTURES}")
     endif()
     gtest_discover_tests(${target} PROPERTIES ${properties})
   endif()

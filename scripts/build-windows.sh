@@ -13,8 +13,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # googletest: its sources in /usr/src/googletest are compiled with the cross compiler;
-# nsis: cpack makes the setup program with its makensis.
-bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine fonts-wine nsis
+# nsis: cpack makes the setup program with its makensis; python3-mpmath: the reference values
+# that the trigonometry test checks under Wine.
+bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest wine64 wine fonts-wine nsis python3-mpmath
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

@@ -21,6 +21,8 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   # the real-window suites read pixels with a small script
   python3
+  # the reference values of the trigonometry tests, computed at 200 bits
+  python3-mpmath
   # the Windows cross build (scripts/build-windows.sh), and Wine to run its tests
   g++-mingw-w64-x86-64 wine64 wine
   # Wine's Tahoma, which stands for the Windows dialog font
