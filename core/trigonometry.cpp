@@ -20,9 +20,9 @@ using std::fabs;
 using tables::halfPi;
 using tables::halfPiParts;
 
-// Relative error bounds of the fast evaluations: twice to four times what adding up the
-// worst case of every rounding step gives, and eight to twelve times the largest error
-// seen against a 300-bit reference over ten million arguments.
+// Relative error bounds of the fast evaluations: three to four times what adding up the
+// worst case of every rounding step gives, and six to eleven times the largest error seen
+// against a 300-bit reference over ten million arguments.
 constexpr double sinCosBound = 0x1p-64;
 constexpr double tanBound = 0x1p-63;
 constexpr double atanBound = 0x1p-64;

@@ -47,15 +47,12 @@ TEST(AngleFunctions, DistinguishedArgumentsGiveExactValues)
 
 TEST(AngleFunctions, RightAnglesGiveTinyNonZeroValues)
 {
-    // cos(pi/2) and sin(pi) of the rounded pi are about 6.1E-17 and 1.2E-16.
-    const double cos90 = cosD(90.0, pi).value();
-    const double sin180 = sinD(180.0, pi).value();
-    EXPECT_NE(cos90, 0.0);
-    EXPECT_NEAR(cos90, 6.1e-17, 0.1e-17);
-    EXPECT_NE(sin180, 0.0);
-    EXPECT_NEAR(sin180, 1.2e-16, 0.1e-16);
-    // sin(-pi) is the mirror image: a tiny negative value.
-    EXPECT_LT(sinD(-180.0, pi).value(), 0.0);
+    // cos(pi/2) and sin(pi) of the rounded pi, each the double nearest the exact value (on
+    // every platform: a C library's x87 cosine gives 6.123031769111886E-17).
+    EXPECT_EQ(cosD(90.0, pi).value(), 6.123233995736766e-17);
+    EXPECT_EQ(sinD(180.0, pi).value(), 1.2246467991473532e-16);
+    // sin(-pi) is the mirror image.
+    EXPECT_EQ(sinD(-180.0, pi).value(), -1.2246467991473532e-16);
 }
 
 TEST(AngleFunctions, CommonAnglesAreCloseToTheirExactValues)
