@@ -122,7 +122,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "0.000000", "707.106781"},
         // A negative distance is used as read: the tiny X product is negative, still written as zero.
         LightRow{"ANegativeDistanceIsNotRejected", "90.0", "45.0", "-1000", "90", "45", "0.000000", "-707.106781",
-                 "-707.106781"}),
+                 "-707.106781"},
+        // So far out, the last decimal of Y shows that the angle is (pi * a) / 180 and not
+        // pi * (a / 180), which ends in ...664. Computed with mpmath at 200 bits, step by step
+        // in doubles as the formulas are written.
+        LightRow{"ADistantLightShowsTheOrderOfTheDegreeConversion", "16.8", "0.0", "123456789", "163.2", "0",
+                 "-118187591.212402", "35682937.569665", "0.000000"}),
     [](const ::testing::TestParamInfo<LightRow>& info) { return std::string(info.param.name); });
 
 TEST(ArmadilloToMax, TheMaxHeadingIsNotReducedToARange)
@@ -237,7 +242,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "384", "20.000000", "50.000000"},
         // G = 0 does no harm when the object scale is given: T is 0; MS = 40 * 33.333333 / 100.
         GridRow{"AZeroGridResolutionWithTheObjectScaleGiven", Ticked, Ticked, "0.0000", "256", "33.333333", "40.000",
-                true, "0", "13.333333", "33.333333"}),
+                true, "0", "13.333333", "33.333333"},
+        // G = 1E13 * 256 and T = 100 * G / 100 = 2.56E+15, both exact: from 1E+15 on, the
+        // general form writes a grid size with an exponent.
+        GridRow{"AGridSizeFromTenToTheFifteenIsWrittenWithAnExponent", Ticked, Ticked, "1e13", "256", "100", "40",
+                true, "2.56E+15", "40.000000", "100.000000"}),
     [](const ::testing::TestParamInfo<GridRow>& info) { return std::string(info.param.name); });
 
 TEST(ArmadilloToMax, AZeroGridResolutionFaultsAfterTheLightIsWritten)
