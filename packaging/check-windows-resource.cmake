@@ -58,6 +58,7 @@ set(expected
   "VALUE \"InternalName\", \"Lumetra\""
   "VALUE \"OriginalFilename\", \"Lumetra\\.exe\""
   "VALUE \"FileDescription\", \"[^\"]+\""
+  "VALUE \"CompanyName\", \"Quillon\""
   "VALUE \"Translation\", 0x409, 1200"
   "Type: group icon"
   "Has 8 elements")

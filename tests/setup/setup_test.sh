@@ -218,10 +218,10 @@ install)
   # Shown in the file properties: major, two-digit minor, four-digit revision.
   text=$(printf '%d.%02d.%04d' "$major" "$minor" "$tweak")
   for fact in "file_version=$version" "product_version=$version" "FileVersion=$text" "ProductVersion=$text" \
-              ProductName=Lumetra InternalName=Lumetra OriginalFilename=Lumetra.exe; do
+              ProductName=Lumetra InternalName=Lumetra OriginalFilename=Lumetra.exe CompanyName=Quillon; do
     grep -qxF "$fact" <<<"$facts" || fail "the version information lacks $fact: $(tr '\n' ';' <<<"$facts")"
   done
-  pass "the installed program's version information is $version, '$text', Lumetra, Lumetra.exe"
+  pass "the installed program's version information is $version, '$text', Lumetra, Lumetra.exe, Quillon"
 
   links=$(find "$drive" -iname 'lumetra*.lnk')
   [ "$links" = "$start_menu_link" ] || fail "the shortcuts are '$links', expected only the Start-menu one"
@@ -233,7 +233,7 @@ install)
 
   [ "$(reg_value DisplayName)" = Lumetra ] || fail "Apps and Features shows '$(reg_value DisplayName)'"
   [ "$(reg_value DisplayVersion)" = "$version" ] || fail "the entry's version is '$(reg_value DisplayVersion)'"
-  [ -n "$(reg_value Publisher)" ] || fail "the entry names no publisher"
+  [ "$(reg_value Publisher)" = Quillon ] || fail "the entry's publisher is '$(reg_value Publisher)'"
   [ "$(reg_value DisplayIcon)" = "$WIN_DIR\\Lumetra.exe,0" ] || fail "the entry's icon is '$(reg_value DisplayIcon)'"
   [ "$(reg_value UninstallString)" = "\"$WIN_DIR\\Uninstall.exe\"" ] ||
     fail "the entry uninstalls with '$(reg_value UninstallString)'"
