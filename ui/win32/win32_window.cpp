@@ -458,6 +458,14 @@ LRESULT CALLBACK Win32Window::fieldProc(HWND hwnd, UINT message, WPARAM wParam, 
                 PostMessageW(self->hwnd_, fieldsLeftMessage, 0, 0);
             }
         break;
+    case WM_LBUTTONDBLCLK:
+        // A click back into the field soon after the click that last entered it comes as a
+        // double click, for which the edit control takes no focus: what the user typed next
+        // went into the field just left. The field takes the focus as on a single click, and
+        // then selects the word as on any double click.
+        if (GetFocus() != hwnd)
+            DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+        break;
     case WM_CHAR:
         // Ctrl+A selects the whole text; not every edit control does this by itself.
         if (wParam == 1) {
