@@ -6,6 +6,7 @@
 #include <iterator>
 #include <numeric>
 #include <stdexcept>
+#include <tuple>
 
 #include "wide_text.h"
 
@@ -14,6 +15,7 @@ namespace lumetra::ui {
 namespace {
 
 constexpr wchar_t className[] = L"Lumetra";
+constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 // Control ids stay clear of IDOK (1) and IDCANCEL (2), which the dialog manager sends for
@@ -70,8 +72,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -102,6 +104,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     createControls();
+    loadIcons(dpi_);
 }
 
 Win32Window::~Win32Window()
@@ -110,6 +113,9 @@ Win32Window::~Win32Window()
         DestroyWindow(hwnd_);
     if (font_)
         DeleteObject(font_);
+    for (HICON icon : {bigIcon_, smallIcon_})
+        if (icon)
+            DestroyIcon(icon);
 }
 
 void Win32Window::createControls()
@@ -227,6 +233,22 @@ void Win32Window::layOut(UINT dpi)
         DeleteObject(font_);
     font_ = font;
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The class's icons are made for the system's density, and Windows stretches them to any
+// other: the title bar, Alt+Tab and the taskbar get the icon's images of the window's own
+// density instead.
+void Win32Window::loadIcons(UINT dpi)
+{
+    for (auto [which, metric, held] :
+         {std::tuple{ICON_BIG, SM_CXICON, &bigIcon_}, {ICON_SMALL, SM_CXSMICON, &smallIcon_}}) {
+        const int size = GetSystemMetricsForDpi(metric, dpi);
+        auto* icon = static_cast<HICON>(LoadImageW(instance_, iconName, IMAGE_ICON, size, size, 0));
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+        if (*held)
+            DestroyIcon(*held);
+        *held = icon;
+    }
 }
 
 void Win32Window::show(int showCommand)
@@ -432,6 +454,7 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DPICHANGED: {
         layOut(HIWORD(wParam));
+        loadIcons(dpi_);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -62,6 +62,7 @@ private:
     void createControls();
     void stackControls();
     void layOut(UINT dpi);
+    void loadIcons(UINT dpi);
     void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
@@ -77,6 +78,8 @@ private:
     std::array<HWND, checkBoxNames.size()> boxes_{};
     std::array<SystemColour, textFieldNames.size()> backColors_{};
     HFONT font_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     Messages* messages_;
     UserEvents* events_ = nullptr;

@@ -31,6 +31,7 @@ SIZE captionExtent(HWND label)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+using test::PrintTo;
 using WindowState = WindowTest;
 
 TEST_F(WindowState, TheWindowIsAFixedSizeLumetraWindowWithACloseBoxOnly)
@@ -135,6 +136,42 @@ TEST_F(WindowState, EveryFieldAndBoxStartsAsStored)
     EXPECT_FALSE(IsWindowVisible(control("Command1")));
     EXPECT_FALSE(IsWindowEnabled(control("Command1")));
 }
+
+int iconWidth(HWND hwnd, WPARAM which)
+{
+    ICONINFO info{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0)), &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Windows's small and large icons are 16 and 32 pixels at 96 dpi, and grow with the density.
+struct IconRow {
+    const char* name;
+    UINT dpi;
+    int small, big;
+};
+
+class Icons : public WindowTest, public ::testing::WithParamInterface<IconRow> {};
+
+TEST_P(Icons, AreTakenForTheWindowsDensity)
+{
+    RECT rect{};
+    GetWindowRect(window->handle(), &rect);
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(GetParam().dpi, GetParam().dpi),
+                 reinterpret_cast<LPARAM>(&rect));
+    EXPECT_EQ(iconWidth(window->handle(), ICON_SMALL), GetParam().small);
+    EXPECT_EQ(iconWidth(window->handle(), ICON_BIG), GetParam().big);
+}
+
+INSTANTIATE_TEST_SUITE_P(Density, Icons,
+                         ::testing::Values(IconRow{"At96Dpi", 96, 16, 32}, IconRow{"At144Dpi", 144, 24, 48},
+                                           IconRow{"At192Dpi", 192, 32, 64}),
+                         rowName);
 
 TEST_F(WindowState, TheFocusStartsOnCalculate) { EXPECT_EQ(focusedName(), "btnCalculate"); }
 
