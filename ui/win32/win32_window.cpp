@@ -51,6 +51,27 @@ ControlClass classOf(Kind kind)
     return {L"STATIC", 0, 0};
 }
 
+// The failure and Windows's reason for it, for the message that the program could not start.
+std::runtime_error failure(const std::string& what)
+{
+    const DWORD error = GetLastError();
+    wchar_t* reason = nullptr;
+    const DWORD length = error ? FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                                nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr)
+                               : 0;
+    std::string text = what;
+    if (length) {
+        std::string said = utf8Text(std::wstring_view(reason, length));
+        said.erase(said.find_last_not_of(" \r\n") + 1);
+        text += ": " + said;
+    } else {
+        text += '.';
+    }
+    LocalFree(reason);
+    return std::runtime_error(text);
+}
+
 bool takesFocus(Kind kind) { return kind == Kind::TextField || kind == Kind::CheckBox || kind == Kind::PushButton; }
 
 RECT windowRectFor(UINT dpi)
@@ -79,7 +100,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc))
-        throw std::runtime_error("the window class could not be registered");
+        throw failure("The window class could not be registered");
 }
 
 }  // namespace
@@ -87,7 +108,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
 Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(instance), messages_(messages)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (!InitCommonControlsEx(&controls))
+        throw failure("The common controls could not be loaded");
     registerClass(instance, windowProc);
 
     dpi_ = GetDpiForSystem();
@@ -95,19 +117,30 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
     // The window procedure already keeps the handle from WM_NCCREATE on.
     if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
                          rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
-        throw std::runtime_error("the window could not be created");
-    // The monitor the window lands on may have its own density.
-    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
-        dpi_ = dpi;
-        rect = windowRectFor(dpi_);
-        SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        throw failure("The window could not be created");
+    try {
+        // The monitor the window lands on may have its own density.
+        if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
+            dpi_ = dpi;
+            rect = windowRectFor(dpi_);
+            SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        createControls();
+        loadIcons(dpi_);
+    } catch (...) {
+        // The half-made window goes with this object, whose address its procedure keeps;
+        // the quit that its end posts would close at once the message box telling why.
+        destroy();
+        MSG quit{};
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        throw;
     }
-    createControls();
-    loadIcons(dpi_);
 }
 
-Win32Window::~Win32Window()
+Win32Window::~Win32Window() { destroy(); }
+
+void Win32Window::destroy()
 {
     if (hwnd_)
         DestroyWindow(hwnd_);
@@ -135,7 +168,7 @@ void Win32Window::createControls()
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance_,
                                        nullptr);
         if (!created)
-            throw std::runtime_error("the control " + std::string(row.name) + " could not be created");
+            throw failure("The control " + std::string(row.name) + " could not be created");
         controls_[i] = created;
         if (const auto field = textFieldNamed(row.name)) {
             edits_[static_cast<std::size_t>(*field)] = created;

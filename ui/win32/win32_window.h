@@ -19,7 +19,8 @@ namespace lumetra::ui {
 class Win32Window : public Window {
 public:
     // Creates the window and its controls, not yet shown. Messages go to the given sink;
-    // without one they are modal message boxes.
+    // without one they are modal message boxes. Throws std::runtime_error saying what could
+    // not be made and why, and then leaves nothing behind.
     explicit Win32Window(HINSTANCE instance, Messages* messages = nullptr);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
@@ -59,6 +60,8 @@ private:
                                       DWORD_PTR window);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Destroys the window and what it holds.
+    void destroy();
     void createControls();
     void stackControls();
     void layOut(UINT dpi);

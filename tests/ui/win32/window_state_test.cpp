@@ -204,5 +204,31 @@ TEST_F(WindowState, TabPassesOverTheDisabledOption)
     EXPECT_EQ(focusedName(), "txtDistance");
 }
 
+LRESULT CALLBACK refuseEditControls(int code, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t cls[16]{};
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 16) && lstrcmpiW(cls, L"Edit") == 0)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The first text field in stored order is txtCalcHeading. Nothing of the window may stay
+// behind, nor the quit message that would close the message box telling the user why.
+TEST(StartUp, AControlThatCannotBeMadeStopsItWithTheControlsNameAndLeavesNothing)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuseEditControls, nullptr, GetCurrentThreadId());
+    std::string error = "nothing thrown";
+    try {
+        Win32Window window(GetModuleHandleW(nullptr));
+    } catch (const std::runtime_error& thrown) {
+        error = thrown.what();
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(error.starts_with("The control txtCalcHeading could not be created")) << error;
+    EXPECT_EQ(FindWindowW(L"Lumetra", nullptr), nullptr);
+    MSG quit{};
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 }  // namespace
 }  // namespace lumetra::ui::test
