@@ -1,7 +1,7 @@
 # Compiles the configured Windows resource script with windres and reads the
 # object back, to show that the script is well formed and carries the icon
 # and the version information that the program file must show; and reads the
-# icon file itself, whose 16- and 32-pixel pixel art must stay as it was drawn.
+# icon file itself.
 #
 # Run with cmake -P and these variables:
 #   WINDRES       the windres program (x86_64-w64-mingw32-windres)
@@ -71,54 +71,21 @@ endforeach()
 if(missing)
   message(FATAL_ERROR "${OBJECT} lacks:\n${missing}(read back into ${listing})")
 endif()
-# The icon's images as its directory lists them: size, bit depth, and for the pixel art a
-# digest of its bytes (as hex text) taken from lumetra.ico before the larger sizes came.
-set(pixel_art_16 "16x16 4 5f71a390c33c6832854498d9dc1006584b4053272ef89e4d6b22df527615e749")
-set(pixel_art_32 "32x32 4 423e604dd92cbd783dacdad8e8b29fb5de8bd018fbccdffd42eff4b6a9797cf8")
-set(expected_images "${pixel_art_16};${pixel_art_32};20x20 32;24x24 32;40x40 32;48x48 32;64x64 32;256x256 32")
+
+# The icon file's directory: the 16- and 32-pixel art first, 16 colours at 4 bits, then
+# 32-bit images of 20, 24, 40, 48, 64 and 256 (written 0) pixels; and the pixel art byte for
+# byte as drawn (the digest of its hex text in lumetra.ico before the larger sizes came).
 file(READ "${ICON_DIR}/lumetra.ico" ico HEX)
-# A little-endian number of BYTES bytes at byte AT.
-function(ico_number out at bytes)
-  set(value 0)
-  foreach(i RANGE 1 ${bytes})
-    math(EXPR pos "(${at} + ${bytes} - ${i}) * 2")
-    string(SUBSTRING "${ico}" ${pos} 2 byte)
-    math(EXPR value "${value} * 256 + 0x${byte}")
-  endforeach()
-  set(${out} ${value} PARENT_SCOPE)
-endfunction()
-ico_number(count 4 2)
-set(images "")
-math(EXPR last "${count} - 1")
-foreach(i RANGE ${last})
-  math(EXPR entry "6 + 16 * ${i}")
-  foreach(field width:0:1 height:1:1 bits:6:2 size:8:4 offset:12:4)
-    string(REPLACE ":" ";" field "${field}")
-    list(GET field 0 name)
-    list(GET field 1 at)
-    list(GET field 2 bytes)
-    math(EXPR at "${entry} + ${at}")
-    ico_number(${name} ${at} ${bytes})
-  endforeach()
-  # 0 stands for 256 in the directory.
-  if(width EQUAL 0)
-    set(width 256)
-    set(height 256)
-  endif()
-  set(image "${width}x${height} ${bits}")
-  if(bits EQUAL 4)
-    math(EXPR from "${offset} * 2")
-    math(EXPR length "${size} * 2")
-    string(SUBSTRING "${ico}" ${from} ${length} data)
-    string(SHA256 digest "${data}")
-    string(APPEND image " ${digest}")
-  endif()
-  list(APPEND images "${image}")
+set(directory "^000001000800101010000100040028010000860000002020100001000400e8020000ae010000")
+foreach(size 14 18 28 30 40 00)
+  string(APPEND directory "${size}${size}000001002000................")
 endforeach()
-if(NOT images STREQUAL expected_images)
-  string(REPLACE ";" "\n  " images "${images}")
-  string(REPLACE ";" "\n  " expected_images "${expected_images}")
-  message(FATAL_ERROR "${ICON_DIR}/lumetra.ico holds\n  ${images}\nexpected\n  ${expected_images}")
+string(SUBSTRING "${ico}" 268 2080 pixel_art)
+string(SHA256 pixel_art "${pixel_art}")
+set(as_drawn cbbaa8bab2b0c54a463924a487d598f981e7bf24570f1db49e7323aae70ea2b8)
+if(NOT ico MATCHES "${directory}" OR NOT pixel_art STREQUAL as_drawn)
+  string(SUBSTRING "${ico}" 0 268 head)
+  message(FATAL_ERROR "${ICON_DIR}/lumetra.ico lacks a size or the pixel art as drawn; it begins\n  ${head}")
 endif()
 
 message(STATUS "${RC}: icon and version information ${VERSION_TEXT} are in place")
