@@ -31,7 +31,6 @@ SIZE captionExtent(HWND label)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-using test::PrintTo;
 using WindowState = WindowTest;
 
 TEST_F(WindowState, TheWindowIsAFixedSizeLumetraWindowWithACloseBoxOnly)
@@ -137,41 +136,24 @@ TEST_F(WindowState, EveryFieldAndBoxStartsAsStored)
     EXPECT_FALSE(IsWindowEnabled(control("Command1")));
 }
 
-int iconWidth(HWND hwnd, WPARAM which)
-{
-    ICONINFO info{};
-    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0)), &info))
-        return 0;
-    BITMAP bitmap{};
-    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
 // Windows's small and large icons are 16 and 32 pixels at 96 dpi, and grow with the density.
-struct IconRow {
-    const char* name;
-    UINT dpi;
-    int small, big;
-};
-
-class Icons : public WindowTest, public ::testing::WithParamInterface<IconRow> {};
-
-TEST_P(Icons, AreTakenForTheWindowsDensity)
+TEST_F(WindowState, TheIconsAreTakenForTheWindowsDensity)
 {
-    RECT rect{};
-    GetWindowRect(window->handle(), &rect);
-    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(GetParam().dpi, GetParam().dpi),
-                 reinterpret_cast<LPARAM>(&rect));
-    EXPECT_EQ(iconWidth(window->handle(), ICON_SMALL), GetParam().small);
-    EXPECT_EQ(iconWidth(window->handle(), ICON_BIG), GetParam().big);
+    for (const auto& [dpi, small, big] : {std::tuple{96, 16, 32}, {144, 24, 48}, {192, 32, 64}}) {
+        RECT rect{};
+        GetWindowRect(window->handle(), &rect);
+        SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+        for (const auto& [which, width] : {std::pair{ICON_SMALL, small}, {ICON_BIG, big}}) {
+            ICONINFO info{};
+            BITMAP bitmap{};
+            GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window->handle(), WM_GETICON, which, 0)), &info);
+            GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+            EXPECT_EQ(bitmap.bmWidth, width) << dpi << " dpi, icon " << which;
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Density, Icons,
-                         ::testing::Values(IconRow{"At96Dpi", 96, 16, 32}, IconRow{"At144Dpi", 144, 24, 48},
-                                           IconRow{"At192Dpi", 192, 32, 64}),
-                         rowName);
 
 TEST_F(WindowState, TheFocusStartsOnCalculate) { EXPECT_EQ(focusedName(), "btnCalculate"); }
 
@@ -212,12 +194,12 @@ LRESULT CALLBACK refuseEditControls(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The first text field in stored order is txtCalcHeading. Nothing of the window may stay
-// behind, nor the quit message that would close the message box telling the user why.
+// The first text field in stored order is txtCalcHeading. Nothing of the window may stay, nor
+// the quit message that would close the message box telling the user why.
 TEST(StartUp, AControlThatCannotBeMadeStopsItWithTheControlsNameAndLeavesNothing)
 {
     HHOOK hook = SetWindowsHookExW(WH_CBT, refuseEditControls, nullptr, GetCurrentThreadId());
-    std::string error = "nothing thrown";
+    std::string error;
     try {
         Win32Window window(GetModuleHandleW(nullptr));
     } catch (const std::runtime_error& thrown) {
