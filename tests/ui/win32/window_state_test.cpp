@@ -136,22 +136,20 @@ TEST_F(WindowState, EveryFieldAndBoxStartsAsStored)
     EXPECT_FALSE(IsWindowEnabled(control("Command1")));
 }
 
-// Windows's small and large icons are 16 and 32 pixels at 96 dpi, and grow with the density.
-TEST_F(WindowState, TheIconsAreTakenForTheWindowsDensity)
+// Windows's large icon is 32 pixels at 96 dpi, and grows with the density.
+TEST_F(WindowState, TheIconIsTakenForTheWindowsDensity)
 {
-    for (const auto& [dpi, small, big] : {std::tuple{96, 16, 32}, {144, 24, 48}, {192, 32, 64}}) {
+    for (const auto& [dpi, width] : {std::pair{96, 32}, {144, 48}, {192, 64}}) {
         RECT rect{};
         GetWindowRect(window->handle(), &rect);
         SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
-        for (const auto& [which, width] : {std::pair{ICON_SMALL, small}, {ICON_BIG, big}}) {
-            ICONINFO info{};
-            BITMAP bitmap{};
-            GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window->handle(), WM_GETICON, which, 0)), &info);
-            GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-            EXPECT_EQ(bitmap.bmWidth, width) << dpi << " dpi, icon " << which;
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
+        ICONINFO icon{};
+        BITMAP bitmap{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window->handle(), WM_GETICON, ICON_BIG, 0)), &icon);
+        GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, width) << dpi << " dpi";
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
     }
 }
 
