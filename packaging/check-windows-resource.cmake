@@ -1,6 +1,7 @@
 # Compiles the configured Windows resource script with windres and reads the
 # object back, to show that the script is well formed and carries the icon
-# and the version information that the program file must show.
+# and the version information that the program file must show; and reads the
+# icon file itself.
 #
 # Run with cmake -P and these variables:
 #   WINDRES       the windres program (x86_64-w64-mingw32-windres)
@@ -57,9 +58,10 @@ set(expected
   "VALUE \"InternalName\", \"Lumetra\""
   "VALUE \"OriginalFilename\", \"Lumetra\\.exe\""
   "VALUE \"FileDescription\", \"[^\"]+\""
+  "VALUE \"CompanyName\", \"Quillon\""
   "VALUE \"Translation\", 0x409, 1200"
   "Type: group icon"
-  "Has 2 elements")
+  "Has 8 elements")
 set(missing "")
 foreach(re IN LISTS expected)
   if(NOT text MATCHES "${re}")
@@ -69,4 +71,21 @@ endforeach()
 if(missing)
   message(FATAL_ERROR "${OBJECT} lacks:\n${missing}(read back into ${listing})")
 endif()
+
+# The icon file's directory: the 16- and 32-pixel art first, 16 colours at 4 bits, then
+# 32-bit images of 20, 24, 40, 48, 64 and 256 (written 0) pixels; and the pixel art byte for
+# byte as drawn (the digest of its hex text in lumetra.ico before the larger sizes came).
+file(READ "${ICON_DIR}/lumetra.ico" ico HEX)
+set(directory "^000001000800101010000100040028010000860000002020100001000400e8020000ae010000")
+foreach(size 14 18 28 30 40 00)
+  string(APPEND directory "${size}${size}000001002000................")
+endforeach()
+string(SUBSTRING "${ico}" 268 2080 pixel_art)
+string(SHA256 pixel_art "${pixel_art}")
+set(as_drawn cbbaa8bab2b0c54a463924a487d598f981e7bf24570f1db49e7323aae70ea2b8)
+if(NOT ico MATCHES "${directory}" OR NOT pixel_art STREQUAL as_drawn)
+  string(SUBSTRING "${ico}" 0 268 head)
+  message(FATAL_ERROR "${ICON_DIR}/lumetra.ico lacks a size or the pixel art as drawn; it begins\n  ${head}")
+endif()
+
 message(STATUS "${RC}: icon and version information ${VERSION_TEXT} are in place")

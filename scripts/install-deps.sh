@@ -11,6 +11,8 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
   # real-window tests and screenshots
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
+  # rsvg-convert, with which scripts/make-icons.sh renders the icon's larger sizes
+  librsvg2-bin
   # packaging checks
   desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
   # the repaint benchmark clicks through the X server

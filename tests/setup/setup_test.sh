@@ -7,7 +7,8 @@
 #
 #   packages        cpack writes exactly Lumetra-<version>-win64.exe, a 64-bit Windows
 #                   program, and Lumetra-<version>-win64.zip into the packages DIR, which
-#                   the other cases use
+#                   the other cases use, and into its older/ the setup of an older version
+#                   that also installs a History.txt
 #   zip             the zip holds exactly Lumetra.exe and README.txt, which says how to
 #                   start it
 #   install         `setup /S` puts Lumetra.exe, with its version information, into the
@@ -15,8 +16,13 @@
 #                   under Apps and Features; the installed program shows its window; and
 #                   `Uninstall.exe /S` removes all of it again
 #   second_install  the wizard, with the desktop shortcut ticked, also puts one on the
-#                   desktop; a second setup, silent or not, then ends with status 3 and
-#                   changes nothing; not silent, it first says so in a message box
+#                   desktop; a second `setup /S` then replaces the program and keeps both
+#                   shortcuts and the one entry
+#   upgrade         `setup /S` over the older version, in a folder of the user's choice,
+#                   leaves only this version's files there and one entry, of this version
+#   downgrade       the older setup, and (setup_running) the setup while Lumetra runs,
+#   setup_running   silent or not, end with status 3 (4) and change nothing; not silent,
+#                   they first say why in a message box
 #   running         uninstalling while Lumetra runs, silently or not, ends with status 4
 #                   and removes nothing; not silent, it first says so in a message box;
 #                   once the program is closed, the uninstall goes through
@@ -48,6 +54,9 @@ source "$here/../x_session.sh"
 source "$here/../../scripts/wine-prefix.sh"
 
 setup=$packages/Lumetra-$version-win64.exe
+# Older than any version of Lumetra.
+readonly OLDER=0.9.0.0
+older_setup=$packages/older/Lumetra-$OLDER-win64.exe
 zip=$packages/Lumetra-$version-win64.zip
 readonly WIN_DIR='C:\Program Files\Lumetra'
 readonly KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetra'
@@ -102,6 +111,22 @@ install_with_desktop_shortcut() {
 
 reg_value() {
   wine reg query "$KEY" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+
+# The one install there must be: Lumetra VERSION with exactly FILES, the Start-menu shortcut,
+# and one entry under Apps and Features, of VERSION and the folder's size.
+installed_as() {
+  local version=$1 files=${2:-Lumetra.exe Uninstall.exe} installed
+  installed=$(find "$dir" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
+  [ "$installed" = "$files " ] || fail "the install folder holds '$installed', expected '$files'"
+  [ -f "$start_menu_link" ] || fail "no Start-menu shortcut"
+  [ "$(wine reg query "${KEY%\\*}" /s | grep -c 'DisplayName.*Lumetra')" -eq 1 ] || fail "not one entry for Lumetra"
+  [ "$(reg_value DisplayVersion)" = "$version" ] || fail "the entry's version is '$(reg_value DisplayVersion)'"
+  bytes=$(cat "$dir"/* | wc -c)
+  size_kib=$(($(reg_value EstimatedSize)))
+  # The folder's size in KiB, each file's rounded down or up.
+  ((size_kib * 1024 > bytes - 2048 && size_kib * 1024 < bytes + 2048)) ||
+    fail "the entry's size is $size_kib KiB; the folder holds $bytes bytes"
 }
 
 # What a setup or uninstall must leave alone: the installed files (a rewrite changes their
@@ -189,6 +214,12 @@ packages)
     fail "cpack made '$built', expected Lumetra-$version-win64.exe and .zip"
   file -b "$setup" | grep -q '^PE32+ executable (GUI) x86-64' || fail "the setup is $(file -b "$setup")"
   pass "cpack made Lumetra-$version-win64.exe (a 64-bit Windows program) and Lumetra-$version-win64.zip"
+  # The same program as an older version that shipped one more file.
+  mkdir -p "$packages/older-files" && echo "Lumetra $OLDER" >"$packages/older-files/History.txt"
+  "$cpack" --config "$config" -B "$packages/older" -G NSIS -D "CPACK_PACKAGE_VERSION=$OLDER" \
+    -D "CPACK_PACKAGE_FILE_NAME=Lumetra-$OLDER-win64" -D "CPACK_INSTALLED_DIRECTORIES=$packages/older-files;." \
+    >"$packages/cpack-older.log" 2>&1 || { cat "$packages/cpack-older.log"; fail "cpack failed for $OLDER"; }
+  pass "cpack made the setup of Lumetra $OLDER"
   ;;
 
 zip)
@@ -208,9 +239,8 @@ install)
   install_silently
   [ -f "$dir/Lumetra.exe" ] || fail "no $WIN_DIR\\Lumetra.exe"
   [ ! -e "$drive/Program Files (x86)/Lumetra" ] || fail "setup wrote into the 32-bit Program Files"
-  installed=$(find "$dir" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
-  [ "$installed" = "Lumetra.exe Uninstall.exe " ] || fail "the install folder holds '$installed'"
-  pass "Lumetra.exe and Uninstall.exe are in the 64-bit Program Files"
+  installed_as "$version"
+  pass "Lumetra.exe and Uninstall.exe of $version are in the 64-bit Program Files, with one entry of $version"
 
   wrestool -x --raw -t16 "$dir/Lumetra.exe" >"$work/version.bin" || fail "wrestool finds no version resource"
   facts=$(python3 "$here/winfiles.py" version "$work/version.bin") || fail "unreadable version resource"
@@ -218,10 +248,10 @@ install)
   # Shown in the file properties: major, two-digit minor, four-digit revision.
   text=$(printf '%d.%02d.%04d' "$major" "$minor" "$tweak")
   for fact in "file_version=$version" "product_version=$version" "FileVersion=$text" "ProductVersion=$text" \
-              ProductName=Lumetra InternalName=Lumetra OriginalFilename=Lumetra.exe; do
+              ProductName=Lumetra InternalName=Lumetra OriginalFilename=Lumetra.exe CompanyName=Quillon; do
     grep -qxF "$fact" <<<"$facts" || fail "the version information lacks $fact: $(tr '\n' ';' <<<"$facts")"
   done
-  pass "the installed program's version information is $version, '$text', Lumetra, Lumetra.exe"
+  pass "the installed program's version information is $version, '$text', Lumetra, Lumetra.exe, Quillon"
 
   links=$(find "$drive" -iname 'lumetra*.lnk')
   [ "$links" = "$start_menu_link" ] || fail "the shortcuts are '$links', expected only the Start-menu one"
@@ -232,16 +262,10 @@ install)
   pass "one shortcut, in the Start menu, starts Lumetra.exe with its icon; none on a desktop"
 
   [ "$(reg_value DisplayName)" = Lumetra ] || fail "Apps and Features shows '$(reg_value DisplayName)'"
-  [ "$(reg_value DisplayVersion)" = "$version" ] || fail "the entry's version is '$(reg_value DisplayVersion)'"
-  [ -n "$(reg_value Publisher)" ] || fail "the entry names no publisher"
+  [ "$(reg_value Publisher)" = Quillon ] || fail "the entry's publisher is '$(reg_value Publisher)'"
   [ "$(reg_value DisplayIcon)" = "$WIN_DIR\\Lumetra.exe,0" ] || fail "the entry's icon is '$(reg_value DisplayIcon)'"
   [ "$(reg_value UninstallString)" = "\"$WIN_DIR\\Uninstall.exe\"" ] ||
     fail "the entry uninstalls with '$(reg_value UninstallString)'"
-  bytes=$(cat "$dir"/* | wc -c)
-  size_kib=$(($(reg_value EstimatedSize)))
-  # The folder's size in KiB, each file's rounded down or up.
-  ((size_kib * 1024 > bytes - 2048 && size_kib * 1024 < bytes + 2048)) ||
-    fail "the entry's size is $size_kib KiB; the folder holds $bytes bytes"
   pass "Apps and Features: Lumetra $version by $(reg_value Publisher), $size_kib KiB, with its icon and uninstaller"
 
   start_program
@@ -267,17 +291,45 @@ second_install)
   grep -qxF "target=$WIN_DIR\\Lumetra.exe" <(python3 "$here/winfiles.py" shortcut "$desktop_link") ||
     fail "the desktop shortcut does not start $WIN_DIR\\Lumetra.exe"
   pass "the setup's wizard, with the desktop shortcut ticked, puts one on the desktop too"
+  program=$(stat -c '%i %z' "$dir/Lumetra.exe")
+  install_silently
+  [ "$(stat -c '%i %z' "$dir/Lumetra.exe")" != "$program" ] || fail "a second setup /S left Lumetra.exe as it was"
+  installed_as "$version"
+  [ -f "$desktop_link" ] || fail "a second setup /S removed the desktop shortcut"
+  pass "a second setup /S replaces Lumetra.exe and keeps both shortcuts and the one entry"
+  ;;
+
+upgrade)
+  start_session
+  # Installed where the user chose, which the new version must keep.
+  wine "$older_setup" /S '/D=C:\Tools\Lumetra' || fail "the setup of $OLDER failed"
+  dir=$drive/Tools/Lumetra
+  installed_as "$OLDER" "History.txt Lumetra.exe Uninstall.exe"
+  install_silently
+  installed_as "$version"
+  [ ! -e "$drive/Program Files/Lumetra" ] || fail "the upgrade installed into Program Files, not where $OLDER was"
+  pass "setup /S of $version over $OLDER in C:\Tools\Lumetra leaves only the files of $version there and one entry"
+  ;;
+
+downgrade | setup_running)
+  start_session
+  install_silently
+  if [ "$case_name" = downgrade ]; then
+    refused=$older_setup expected=3 texts="Lumetra $version is installed in $WIN_DIR"$'\n'"version $OLDER"
+  else
+    start_program
+    refused=$setup expected=4 texts="Lumetra is running"
+  fi
   before=$(snapshot)
-  wine "$setup" /S
+  wine "$refused" /S
   code=$?
-  [ "$code" -eq 3 ] || fail "a second setup /S ended with status $code, expected 3"
-  unchanged_since_before "a second setup /S"
-  pass "a second setup /S ends with status 3 and changes nothing"
-  message_then_status "Lumetra Setup" "Lumetra $version is already installed in $WIN_DIR"$'\n'"Nothing was changed" \
-    wine "$setup"
-  [ "$STATUS" -eq 3 ] || fail "a second setup ended with status $STATUS after its message, expected 3"
-  unchanged_since_before "a second setup"
-  pass "a second setup says Lumetra is already installed, ends with status 3 and changes nothing"
+  [ "$code" -eq "$expected" ] || fail "setup /S ended with status $code, expected $expected"
+  unchanged_since_before "setup /S"
+  message_then_status "Lumetra Setup" "$texts"$'\n'"Nothing was changed" wine "$refused"
+  [ "$STATUS" -eq "$expected" ] || fail "the setup ended with status $STATUS after its message, expected $expected"
+  unchanged_since_before "the setup"
+  installed_as "$version"
+  pass "setup /S and the wizard end with status $expected and change nothing"
   ;;
 
 running)

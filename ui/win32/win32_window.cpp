@@ -6,6 +6,7 @@
 #include <iterator>
 #include <numeric>
 #include <stdexcept>
+#include <tuple>
 
 #include "wide_text.h"
 
@@ -14,6 +15,7 @@ namespace lumetra::ui {
 namespace {
 
 constexpr wchar_t className[] = L"Lumetra";
+constexpr wchar_t iconName[] = L"IDI_ICON1";
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 // Control ids stay clear of IDOK (1) and IDCANCEL (2), which the dialog manager sends for
@@ -49,6 +51,27 @@ ControlClass classOf(Kind kind)
     return {L"STATIC", 0, 0};
 }
 
+// The failure and Windows's reason for it, for the message that the program could not start.
+std::runtime_error failure(const std::string& what)
+{
+    const DWORD error = GetLastError();
+    wchar_t* reason = nullptr;
+    const DWORD length = error ? FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                                    FORMAT_MESSAGE_IGNORE_INSERTS,
+                                                nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr)
+                               : 0;
+    std::string text = what;
+    if (length) {
+        std::string said = utf8Text(std::wstring_view(reason, length));
+        said.erase(said.find_last_not_of(" \r\n") + 1);
+        text += ": " + said;
+    } else {
+        text += '.';
+    }
+    LocalFree(reason);
+    return std::runtime_error(text);
+}
+
 bool takesFocus(Kind kind) { return kind == Kind::TextField || kind == Kind::CheckBox || kind == Kind::PushButton; }
 
 RECT windowRectFor(UINT dpi)
@@ -70,14 +93,14 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    wc.hIcon = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, iconName, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc))
-        throw std::runtime_error("the window class could not be registered");
+        throw failure("The window class could not be registered");
 }
 
 }  // namespace
@@ -85,7 +108,8 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
 Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(instance), messages_(messages)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (!InitCommonControlsEx(&controls))
+        throw failure("The common controls could not be loaded");
     registerClass(instance, windowProc);
 
     dpi_ = GetDpiForSystem();
@@ -93,23 +117,38 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
     // The window procedure already keeps the handle from WM_NCCREATE on.
     if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
                          rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
-        throw std::runtime_error("the window could not be created");
-    // The monitor the window lands on may have its own density.
-    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
-        dpi_ = dpi;
-        rect = windowRectFor(dpi_);
-        SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        throw failure("The window could not be created");
+    try {
+        // The monitor the window lands on may have its own density.
+        if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
+            dpi_ = dpi;
+            rect = windowRectFor(dpi_);
+            SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        createControls();
+        loadIcons(dpi_);
+    } catch (...) {
+        // The half-made window goes with this object, whose address its procedure keeps;
+        // the quit that its end posts would close at once the message box telling why.
+        destroy();
+        MSG quit{};
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        throw;
     }
-    createControls();
 }
 
-Win32Window::~Win32Window()
+Win32Window::~Win32Window() { destroy(); }
+
+void Win32Window::destroy()
 {
     if (hwnd_)
         DestroyWindow(hwnd_);
     if (font_)
         DeleteObject(font_);
+    for (HICON icon : {bigIcon_, smallIcon_})
+        if (icon)
+            DestroyIcon(icon);
 }
 
 void Win32Window::createControls()
@@ -129,7 +168,7 @@ void Win32Window::createControls()
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance_,
                                        nullptr);
         if (!created)
-            throw std::runtime_error("the control " + std::string(row.name) + " could not be created");
+            throw failure("The control " + std::string(row.name) + " could not be created");
         controls_[i] = created;
         if (const auto field = textFieldNamed(row.name)) {
             edits_[static_cast<std::size_t>(*field)] = created;
@@ -227,6 +266,22 @@ void Win32Window::layOut(UINT dpi)
         DeleteObject(font_);
     font_ = font;
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The class's icons are made for the system's density, and Windows stretches them to any
+// other: the title bar, Alt+Tab and the taskbar get the icon's images of the window's own
+// density instead.
+void Win32Window::loadIcons(UINT dpi)
+{
+    for (auto [which, metric, held] :
+         {std::tuple{ICON_BIG, SM_CXICON, &bigIcon_}, {ICON_SMALL, SM_CXSMICON, &smallIcon_}}) {
+        const int size = GetSystemMetricsForDpi(metric, dpi);
+        auto* icon = static_cast<HICON>(LoadImageW(instance_, iconName, IMAGE_ICON, size, size, 0));
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
+        if (*held)
+            DestroyIcon(*held);
+        *held = icon;
+    }
 }
 
 void Win32Window::show(int showCommand)
@@ -432,6 +487,7 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DPICHANGED: {
         layOut(HIWORD(wParam));
+        loadIcons(dpi_);
         const auto* suggested = reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -457,6 +513,14 @@ LRESULT CALLBACK Win32Window::fieldProc(HWND hwnd, UINT message, WPARAM wParam, 
                 self->fieldsLeft_.push_back(*field);
                 PostMessageW(self->hwnd_, fieldsLeftMessage, 0, 0);
             }
+        break;
+    case WM_LBUTTONDBLCLK:
+        // A click back into the field soon after the click that last entered it comes as a
+        // double click, for which the edit control takes no focus: what the user typed next
+        // went into the field just left. The field takes the focus as on a single click, and
+        // then selects the word as on any double click.
+        if (GetFocus() != hwnd)
+            DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
         break;
     case WM_CHAR:
         // Ctrl+A selects the whole text; not every edit control does this by itself.

@@ -19,7 +19,8 @@ namespace lumetra::ui {
 class Win32Window : public Window {
 public:
     // Creates the window and its controls, not yet shown. Messages go to the given sink;
-    // without one they are modal message boxes.
+    // without one they are modal message boxes. Throws std::runtime_error saying what could
+    // not be made and why, and then leaves nothing behind.
     explicit Win32Window(HINSTANCE instance, Messages* messages = nullptr);
     ~Win32Window() override;
     Win32Window(const Win32Window&) = delete;
@@ -59,9 +60,12 @@ private:
                                       DWORD_PTR window);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Destroys the window and what it holds.
+    void destroy();
     void createControls();
     void stackControls();
     void layOut(UINT dpi);
+    void loadIcons(UINT dpi);
     void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
@@ -77,6 +81,8 @@ private:
     std::array<HWND, checkBoxNames.size()> boxes_{};
     std::array<SystemColour, textFieldNames.size()> backColors_{};
     HFONT font_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     Messages* messages_;
     UserEvents* events_ = nullptr;

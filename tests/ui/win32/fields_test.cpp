@@ -90,6 +90,22 @@ TEST_F(Fields, ALockedFieldRefusesTypingButTakesTheFocusAndItsTextCanBeCopied)
     EXPECT_EQ(clipboardText(), "90.0");
 }
 
+// Click a field, type, Tab away and click the same spot at once: a double click, which takes
+// the focus as a single click does and selects the word under the pointer, "30", which the
+// new text replaces.
+TEST_F(Fields, AFieldClickedAgainAtOnceAfterTabTakesWhatIsTypedNext)
+{
+    const UINT doubleClickTime = GetDoubleClickTime();
+    SetDoubleClickTime(5000);  // however slow the machine, the second click is a double click
+    typeInto("txtPitch", "30");
+    press(VK_TAB);
+    click("txtPitch");
+    type("12");
+    SetDoubleClickTime(doubleClickTime);
+    EXPECT_EQ(text("txtPitch"), "12");
+    EXPECT_EQ(text("txtHeading"), "90.0");
+}
+
 struct LookRow {
     const char* name;
     bool locked;

@@ -136,6 +136,23 @@ TEST_F(WindowState, EveryFieldAndBoxStartsAsStored)
     EXPECT_FALSE(IsWindowEnabled(control("Command1")));
 }
 
+// Windows's large icon is 32 pixels at 96 dpi, and grows with the density.
+TEST_F(WindowState, TheIconIsTakenForTheWindowsDensity)
+{
+    for (const auto& [dpi, width] : {std::pair{96, 32}, {144, 48}, {192, 64}}) {
+        RECT rect{};
+        GetWindowRect(window->handle(), &rect);
+        SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&rect));
+        ICONINFO icon{};
+        BITMAP bitmap{};
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window->handle(), WM_GETICON, ICON_BIG, 0)), &icon);
+        GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, width) << dpi << " dpi";
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
+    }
+}
+
 TEST_F(WindowState, TheFocusStartsOnCalculate) { EXPECT_EQ(focusedName(), "btnCalculate"); }
 
 TEST_F(WindowState, TabVisitsEveryFocusableControlInOrderAndWrapsToCalculate)
@@ -165,6 +182,32 @@ TEST_F(WindowState, TabPassesOverTheDisabledOption)
     click("txtGridRes");
     press(VK_TAB);
     EXPECT_EQ(focusedName(), "txtDistance");
+}
+
+LRESULT CALLBACK refuseEditControls(int code, WPARAM wParam, LPARAM lParam)
+{
+    wchar_t cls[16]{};
+    if (code == HCBT_CREATEWND && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 16) && lstrcmpiW(cls, L"Edit") == 0)
+        return 1;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The first text field in stored order is txtCalcHeading. Nothing of the window may stay, nor
+// the quit message that would close the message box telling the user why.
+TEST(StartUp, AControlThatCannotBeMadeStopsItWithTheControlsNameAndLeavesNothing)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CBT, refuseEditControls, nullptr, GetCurrentThreadId());
+    std::string error;
+    try {
+        Win32Window window(GetModuleHandleW(nullptr));
+    } catch (const std::runtime_error& thrown) {
+        error = thrown.what();
+    }
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(error.starts_with("The control txtCalcHeading could not be created")) << error;
+    EXPECT_EQ(FindWindowW(L"Lumetra", nullptr), nullptr);
+    MSG quit{};
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 }  // namespace
