@@ -37,7 +37,7 @@ MemoryWindow withText(MemoryWindow fields, TextField field, std::string text)
     return fields;
 }
 
-MemoryWindow withBox(MemoryWindow fields, CheckBox box, int value)
+MemoryWindow withBox(MemoryWindow fields, CheckBox box, lumetra::BoxValue value)
 {
     fields.put(box, value);
     return fields;
@@ -122,10 +122,10 @@ void timeConversion(benchmark::State& state, const MemoryWindow& start, Run run,
     }
 }
 
-const lumetra::Num pi = lumetra::computePi();
+const lumetra::Angles angles(lumetra::computePi());
 
-void armadilloToMax(MemoryWindow& fields) { lumetra::armadilloToMax(fields, pi); }
-void maxToArmadillo(MemoryWindow& fields) { lumetra::maxToArmadillo(fields, fields, pi); }
+void armadilloToMax(MemoryWindow& fields) { lumetra::armadilloToMax(fields, angles); }
+void maxToArmadillo(MemoryWindow& fields) { lumetra::maxToArmadillo(fields, angles); }
 
 void BM_ArmadilloToMax_Initial(benchmark::State& state)
 {

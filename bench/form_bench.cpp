@@ -20,7 +20,7 @@ void BM_DirectionToggle(benchmark::State& state)
     FrmLumetra form(window);
     for (auto _ : state)
         form.boxClicked(CheckBox::chkArmadillo2Max);
-    if (window[CheckBox::chkArmadillo2Max] + window[CheckBox::chkMax2Armadillo] != 1)
+    if (numberOf(window[CheckBox::chkArmadillo2Max]) + numberOf(window[CheckBox::chkMax2Armadillo]) != 1)
         state.SkipWithError("the direction boxes are no longer a pair");
 }
 BENCHMARK(BM_DirectionToggle)->Repetitions(10)->ReportAggregatesOnly(true);
@@ -31,7 +31,7 @@ void BM_TrackTypeToggle(benchmark::State& state)
     FrmLumetra form(window);
     for (auto _ : state)
         form.boxClicked(CheckBox::chkNatSX);
-    if (window[CheckBox::chkNatSX] + window[CheckBox::chkBajaStuntEnduro] != 1)
+    if (numberOf(window[CheckBox::chkNatSX]) + numberOf(window[CheckBox::chkBajaStuntEnduro]) != 1)
         state.SkipWithError("the track-type boxes are no longer a pair");
 }
 BENCHMARK(BM_TrackTypeToggle)->Repetitions(10)->ReportAggregatesOnly(true);

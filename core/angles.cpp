@@ -4,8 +4,6 @@ namespace lumetra {
 
 namespace {
 
-Num radians(Num degrees, Num pi) { return (pi * degrees) / 180.0; }
-
 // The radicand is -x*x + 1, formed in that order.
 Num cosineOf(Num x) { return sqrt(-x * x + 1.0); }
 
@@ -13,28 +11,30 @@ Num cosineOf(Num x) { return sqrt(-x * x + 1.0); }
 
 Num computePi() { return atan(1.0) * 4.0; }
 
-Num cosD(Num degrees, Num pi) { return cos(radians(degrees, pi)); }
-Num sinD(Num degrees, Num pi) { return sin(radians(degrees, pi)); }
-Num tanD(Num degrees, Num pi) { return tan(radians(degrees, pi)); }
+Num Angles::radians(Num degrees) const { return (pi_ * degrees) / 180.0; }
 
-Num atnD(Num x, Num pi) { return atan(x) * 180.0 / pi; }
+Num Angles::cosD(Num degrees) const { return cos(radians(degrees)); }
+Num Angles::sinD(Num degrees) const { return sin(radians(degrees)); }
+Num Angles::tanD(Num degrees) const { return tan(radians(degrees)); }
 
-Num arcsin(Num x, Num pi)
+Num Angles::atnD(Num x) const { return atan(x) * 180.0 / pi_; }
+
+Num Angles::arcsin(Num x) const
 {
     if (x == 0.0)
         return 0.0;
     if (x == 1.0)
         return 90.0;
-    return atan(x / cosineOf(x)) * 180.0 / pi;
+    return atan(x / cosineOf(x)) * 180.0 / pi_;
 }
 
-Num arccos(Num x, Num pi)
+Num Angles::arccos(Num x) const
 {
     if (x == 0.0)
         return 90.0;
     if (x == 1.0)
         return 0.0;
-    return (atan(-x / cosineOf(x)) + 2.0 * atan(1.0)) * 180.0 / pi;
+    return (atan(-x / cosineOf(x)) + 2.0 * atan(1.0)) * 180.0 / pi_;
 }
 
 }  // namespace lumetra

@@ -7,14 +7,28 @@ namespace lumetra {
 // The window's value of pi, computed once at start-up as atan(1) * 4.
 Num computePi();
 
-// Degree-based trigonometry. Each function takes the window's stored pi rather than a
-// compile-time constant, so every result depends on the same value of pi.
-Num cosD(Num degrees, Num pi);
-Num sinD(Num degrees, Num pi);
-Num tanD(Num degrees, Num pi);
-Num atnD(Num x, Num pi);
-// Defined for -1 < x <= 1; x = -1 divides by zero and |x| > 1 is an invalid argument.
-Num arcsin(Num x, Num pi);
-Num arccos(Num x, Num pi);
+// The window's degree-based trigonometry, on the pi it is given: the window's own, never a
+// compile-time constant, so that every result depends on the same value of pi.
+class Angles {
+public:
+    explicit Angles(Num pi) : pi_(pi) {}
+
+    Num pi() const { return pi_; }
+
+    // The radian angle is (pi * degrees) / 180, the product taken first.
+    Num cosD(Num degrees) const;
+    Num sinD(Num degrees) const;
+    Num tanD(Num degrees) const;
+    // atan(x) * 180 / pi.
+    Num atnD(Num x) const;
+    // Defined for -1 < x <= 1; x = -1 divides by zero and |x| > 1 is an invalid argument.
+    Num arcsin(Num x) const;
+    Num arccos(Num x) const;
+
+private:
+    Num radians(Num degrees) const;
+
+    Num pi_;
+};
 
 }  // namespace lumetra

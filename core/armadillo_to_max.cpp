@@ -1,13 +1,12 @@
 #include "armadillo_to_max.h"
 
-#include "angles.h"
 #include "numeric_text.h"
 
 namespace lumetra {
 
 namespace {
 
-void writeLight(Fields& fields, Num pi)
+void writeLight(Fields& fields, const Angles& angles)
 {
     const Num heading = readNumber(fields, TextField::txtHeading);
     const Num pitch = readNumber(fields, TextField::txtPitch);
@@ -16,9 +15,9 @@ void writeLight(Fields& fields, Num pi)
     fields.setText(TextField::txtCalcHeading, numberText(maxHeading));
     fields.setText(TextField::txtCalcPitch, numberText(pitch));
 
-    const Num x = cosD(pitch, pi) * cosD(maxHeading, pi) * distance;
-    const Num y = cosD(pitch, pi) * sinD(maxHeading, pi) * distance;
-    const Num z = sinD(pitch, pi) * distance;
+    const Num x = angles.cosD(pitch) * angles.cosD(maxHeading) * distance;
+    const Num y = angles.cosD(pitch) * angles.sinD(maxHeading) * distance;
+    const Num z = angles.sinD(pitch) * distance;
     fields.setText(TextField::txtX, roundedText(x, Pattern::SixDecimals));
     fields.setText(TextField::txtY, roundedText(y, Pattern::SixDecimals));
     fields.setText(TextField::txtZ, roundedText(z, Pattern::SixDecimals));
@@ -46,9 +45,9 @@ void writeGrid(Fields& fields)
 
 }  // namespace
 
-void armadilloToMax(Fields& fields, Num pi)
+void armadilloToMax(Fields& fields, const Angles& angles)
 {
-    writeLight(fields, pi);
+    writeLight(fields, angles);
     writeGrid(fields);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checked.h"
+#include "angles.h"
 #include "fields.h"
 
 namespace lumetra {
@@ -9,6 +9,6 @@ namespace lumetra {
 // 3dsMax heading, pitch and X, Y, Z; the grid resolution, strength and either the grid
 // size or the object scale become the 3dsMax grid size, strength and object scale.
 // Each result is written as soon as it is known; a Fault leaves the earlier writes in place.
-void armadilloToMax(Fields& fields, Num pi);
+void armadilloToMax(Fields& fields, const Angles& angles);
 
 }  // namespace lumetra

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "angles.h"
 #include "numeric_text.h"
 
 namespace lumetra {
@@ -12,27 +11,27 @@ namespace {
 // The steepest pitch Armadillo accepts.
 constexpr double maxPitch = 89.9;
 
-void writeLight(Fields& fields, Messages& messages, Num pi)
+void writeLight(Form& form, const Angles& angles)
 {
-    const Num x = readNumber(fields, TextField::txtX);
-    const Num y = readNumber(fields, TextField::txtY);
-    const Num z = readNumber(fields, TextField::txtZ);
+    const Num x = readNumber(form, TextField::txtX);
+    const Num y = readNumber(form, TextField::txtY);
+    const Num z = readNumber(form, TextField::txtZ);
     const Num distance = lightDistance(x, y, z);
-    fields.setText(TextField::txtDistance, roundedText(distance, Pattern::SixDecimals));
+    form.setText(TextField::txtDistance, roundedText(distance, Pattern::SixDecimals));
 
-    const LightPitch pitch = lightPitch(z, distance, pi);
+    const LightPitch pitch = lightPitch(z, distance, angles);
     if (pitch.outcome == PitchOutcome::ZeroDistance) {
-        messages.showMessage(std::string(zeroDistanceWarning));
+        form.showMessage(std::string(zeroDistanceWarning));
         return;
     }
     if (pitch.outcome == PitchOutcome::TooSteep) {
-        messages.showMessage(std::string(steepPitchWarning));
+        form.showMessage(std::string(steepPitchWarning));
         return;
     }
-    fields.setText(TextField::txtPitch, roundedText(pitch.degrees, Pattern::OneDecimal));
-    const Num heading = maxHeading(x, y, pi);
-    fields.setText(TextField::txtCalcHeading, numberText(heading));
-    fields.setText(TextField::txtHeading, roundedText(180.0 - heading, Pattern::OneDecimal));
+    form.setText(TextField::txtPitch, roundedText(pitch.degrees, Pattern::OneDecimal));
+    const Num heading = maxHeading(x, y, angles);
+    form.setText(TextField::txtCalcHeading, numberText(heading));
+    form.setText(TextField::txtHeading, roundedText(180.0 - heading, Pattern::OneDecimal));
 }
 
 void writeGrid(Fields& fields)
@@ -51,17 +50,17 @@ void writeGrid(Fields& fields)
 
 Num lightDistance(Num x, Num y, Num z) { return sqrt((x * x + y * y) + z * z); }
 
-LightPitch lightPitch(Num z, Num distance, Num pi)
+LightPitch lightPitch(Num z, Num distance, const Angles& angles)
 {
     if (distance == 0.0)
         return {PitchOutcome::ZeroDistance, 0.0};
-    const Num degrees = arcsin(z / distance, pi);
+    const Num degrees = angles.arcsin(z / distance);
     if (degrees > maxPitch)
         return {PitchOutcome::TooSteep, degrees};
     return {PitchOutcome::Usable, degrees};
 }
 
-Num maxHeading(Num x, Num y, Num pi)
+Num maxHeading(Num x, Num y, const Angles& angles)
 {
     // Compared with zero exactly; a negative zero counts as zero.
     if (x == 0.0 && y > 0.0)
@@ -73,10 +72,10 @@ Num maxHeading(Num x, Num y, Num pi)
     if (x < 0.0 && y == 0.0)
         return 180.0;
     if (x < 0.0 && y < 0.0)
-        return atnD(y / x, pi) - 180.0;
+        return angles.atnD(y / x) - 180.0;
     if (x < 0.0 && y > 0.0)
-        return atnD(y / x, pi) + 180.0;
-    return atnD(y / x, pi);
+        return angles.atnD(y / x) + 180.0;
+    return angles.atnD(y / x);
 }
 
 Num armadilloStrength(Num maxStrength, Num objectScale) { return maxStrength * 100.0 / objectScale; }
@@ -87,10 +86,10 @@ Num armadilloGridRes(Num gridSize, Num objectScale, bool natSX)
     return extent / (natSX ? 256.0 : 512.0);
 }
 
-void maxToArmadillo(Fields& fields, Messages& messages, Num pi)
+void maxToArmadillo(Form& form, const Angles& angles)
 {
-    writeLight(fields, messages, pi);
-    writeGrid(fields);
+    writeLight(form, angles);
+    writeGrid(form);
 }
 
 }  // namespace lumetra

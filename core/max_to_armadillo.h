@@ -2,9 +2,8 @@
 
 #include <string_view>
 
-#include "checked.h"
+#include "angles.h"
 #include "fields.h"
-#include "messages.h"
 
 namespace lumetra {
 
@@ -23,11 +22,11 @@ struct LightPitch {
 };
 
 // The pitch of a light at height z and distance d; above 89.9 degrees is unusable.
-LightPitch lightPitch(Num z, Num distance, Num pi);
+LightPitch lightPitch(Num z, Num distance, const Angles& angles);
 
 // The heading that 3dsMax shows for a light at X, Y, measured from the positive X axis
 // towards the positive Y axis, from -180 to 180. Not called for X = Y = 0.
-Num maxHeading(Num x, Num y, Num pi);
+Num maxHeading(Num x, Num y, const Angles& angles);
 
 // The Armadillo strength for a 3dsMax strength at an object scale in percent.
 Num armadilloStrength(Num maxStrength, Num objectScale);
@@ -38,6 +37,6 @@ Num armadilloGridRes(Num gridSize, Num objectScale, bool natSX);
 
 // The 3dsMax to Armadillo direction over the window's fields. A light position that gives
 // no usable pitch shows one warning and skips the rest of the light; the grid always follows.
-void maxToArmadillo(Fields& fields, Messages& messages, Num pi);
+void maxToArmadillo(Form& form, const Angles& angles);
 
 }  // namespace lumetra

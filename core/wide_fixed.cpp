@@ -17,7 +17,6 @@ WideFixed::WideFixed(Width width) : words_(width.words) {}
 
 WideFixed WideFixed::of(double x, Width width)
 {
-    const int words = width.words;
     WideFixed v(width);
     const auto bits = std::bit_cast<std::uint64_t>(x);
     v.negative_ = (bits >> 63) != 0;
@@ -34,9 +33,9 @@ WideFixed WideFixed::of(double x, Width width)
     const int g = 63 - e;
     const int lowWord = g / bitsPerWord;
     const Wide128 placed = static_cast<Wide128>(m) << (bitsPerWord - 1 - g % bitsPerWord);
-    if (lowWord <= words)
+    if (lowWord <= width.words)
         v.at(lowWord) = static_cast<std::uint64_t>(placed);
-    if (lowWord >= 1 && lowWord - 1 <= words)
+    if (lowWord >= 1 && lowWord - 1 <= width.words)
         v.at(lowWord - 1) = static_cast<std::uint64_t>(placed >> bitsPerWord);
     return v;
 }

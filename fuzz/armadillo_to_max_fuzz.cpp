@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::MemoryWindow fields(&log);
     decodeInto(fields, data, size);
     const bool objectScaleGiven = fields[CheckBox::chkUseObjectScale] != Clear;
-    static const Num pi = computePi();
+    static const Angles angles(computePi());
 
-    const auto fault = runChecked("armadilloToMax", [&] { armadilloToMax(fields, pi); });
+    const auto fault = runChecked("armadilloToMax", [&] { armadilloToMax(fields, angles); });
 
     std::vector<ExpectedWrite> expected{
         {TextField::txtCalcHeading, generalForm}, {TextField::txtCalcPitch, generalForm},

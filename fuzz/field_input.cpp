@@ -46,7 +46,8 @@ void decodeInto(testing::MemoryWindow& window, const std::uint8_t* data, std::si
                 window.put(static_cast<TextField>(i), unescape(value));
         for (std::size_t i = 0; i < checkBoxNames.size(); ++i)
             if (checkBoxNames[i] == name)
-                window.put(static_cast<CheckBox>(i), value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 3);
+                window.put(static_cast<CheckBox>(i),
+                           static_cast<BoxValue>(value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 3));
     }
 }
 

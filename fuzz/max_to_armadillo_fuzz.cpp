@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::EventLog log;
     testing::MemoryWindow fields(&log);
     decodeInto(fields, data, size);
-    static const Num pi = computePi();
+    static const Angles angles(computePi());
 
-    const auto fault = runChecked("maxToArmadillo", [&] { maxToArmadillo(fields, fields, pi); });
+    const auto fault = runChecked("maxToArmadillo", [&] { maxToArmadillo(fields, angles); });
 
     const std::vector<std::string>& messages = fields.messages();
     const std::vector<Write> writes = writesOf(log);

@@ -1,6 +1,5 @@
 #include "frm_lumetra.h"
 
-#include "angles.h"
 #include "armadillo_to_max.h"
 #include "max_to_armadillo.h"
 
@@ -21,7 +20,7 @@ std::string calculationErrorText(const Fault& fault)
 
 FrmLumetra::FrmLumetra(Window& window) : window_(window) { Form_Load(); }
 
-void FrmLumetra::Form_Load() { pi_ = computePi(); }
+void FrmLumetra::Form_Load() { angles_ = Angles(computePi()); }
 
 void FrmLumetra::boxClicked(CheckBox box)
 {
@@ -52,9 +51,9 @@ void FrmLumetra::btnCalculate_Click()
 {
     try {
         if (window_.value(CheckBox::chkArmadillo2Max) == Ticked)
-            armadilloToMax(window_, pi_);
+            armadilloToMax(window_, angles_);
         else
-            maxToArmadillo(window_, window_, pi_);
+            maxToArmadillo(window_, angles_);
     } catch (const Fault& fault) {
         // The window stays open: closing it would throw away everything the user typed.
         window_.showMessage(calculationErrorText(fault));
@@ -67,7 +66,7 @@ void FrmLumetra::Command1_Click() {}
 
 void FrmLumetra::Exit_Lumetra() { window_.unload(); }
 
-void FrmLumetra::assign(CheckBox box, int value)
+void FrmLumetra::assign(CheckBox box, BoxValue value)
 {
     if (window_.value(box) == value)
         return;
@@ -98,10 +97,8 @@ void FrmLumetra::runClickHandler(CheckBox box)
 
 void FrmLumetra::setLook(std::initializer_list<TextField> group, Look look)
 {
-    for (TextField field : group) {
-        window_.setLocked(field, lockedOf(look));
-        window_.setBackColor(field, backColorOf(look));
-    }
+    for (TextField field : group)
+        window_.setLook(field, look);
 }
 
 }  // namespace lumetra::ui

@@ -10,9 +10,8 @@
 #include <initializer_list>
 #include <string>
 
-#include "checked.h"
+#include "angles.h"
 #include "window.h"
-#include "window_description.h"
 
 namespace lumetra::ui {
 
@@ -29,7 +28,7 @@ public:
     FrmLumetra(FrmLumetra&&) = delete;
     FrmLumetra& operator=(FrmLumetra&&) = delete;
 
-    Num pi() const { return pi_; }
+    Num pi() const { return angles_.pi(); }
 
     // What the user does.
     void boxClicked(CheckBox box) override;
@@ -37,11 +36,12 @@ public:
     void fieldLeft(TextField field) override;
     void closeBoxClicked() override;
 
-    // The handlers are virtual so that a test can watch which of them run and how they nest.
-    virtual void btnCalculate_Click();
-    virtual void btnExit_Click();
-    virtual void Command1_Click();
+    void btnCalculate_Click();
+    void btnExit_Click();
+    void Command1_Click();
 
+    // Virtual so that a test can watch which of them run, and how they nest inside the
+    // assignments that run them.
     virtual void chkArmadillo2Max_Click();
     virtual void chkMax2Armadillo_Click();
     virtual void chkNatSX_Click();
@@ -49,7 +49,7 @@ public:
     virtual void chkUseObjectScale_Click();
 
     // The LostFocus handler of every normalised field.
-    virtual void LostFocus(TextField field);
+    void LostFocus(TextField field);
 
     void Exit_Lumetra();
 
@@ -58,12 +58,13 @@ private:
 
     // A change of value runs the box's handler at once, nested inside the assignment; the
     // value the box already holds runs nothing, which ends each exchange within a pair.
-    void assign(CheckBox box, int value);
+    void assign(CheckBox box, BoxValue value);
     void runClickHandler(CheckBox box);
     void setLook(std::initializer_list<TextField> group, Look look);
 
     Window& window_;
-    Num pi_ = 0.0;
+    // Zero until Form_Load sets the window's pi.
+    Angles angles_{0.0};
 };
 
 }  // namespace lumetra::ui

@@ -8,33 +8,32 @@
 #include <string_view>
 
 #include "fields.h"
-#include "messages.h"
+
+#define LUMETRA_BUTTONS(X) X(btnCalculate) X(btnExit) X(Command1)
 
 namespace lumetra::ui {
 
 // The push buttons of the window.
-enum class Button { btnCalculate, btnExit, Command1 };
-
-inline constexpr std::array<std::string_view, 3> buttonNames{"btnCalculate", "btnExit", "Command1"};
-
+enum class Button { LUMETRA_BUTTONS(LUMETRA_ENUMERATOR) };
+inline constexpr std::array buttonNames{LUMETRA_BUTTONS(LUMETRA_NAME)};
 constexpr std::string_view nameOf(Button b) { return buttonNames[static_cast<std::size_t>(b)]; }
 
-// The two system colours a text field's background takes, by their system colour index.
-enum class SystemColour { WindowBackground = 5, ButtonFace = 15 };
+// The two looks of a text field. Editable: it takes typing, on the background of text
+// fields. Read-only: it refuses typing but still takes the focus and lets its text be
+// selected and copied, on the background of buttons. Each toolkit picks its own colours.
+enum class Look { Editable, ReadOnly };
 
-// What the handlers need of the window. The inherited Fields and Messages give the texts
-// of the fields (a write is never cut to the typing limit), the values of the check boxes
-// and the modal message box.
-class Window : public Fields, public Messages {
+// What the handlers need of the window. The inherited Form gives the texts of the fields (a
+// write is never cut to the typing limit), the values of the check boxes and the modal
+// message box.
+class Window : public Form {
 public:
     // Shows a box's new value and runs nothing: assignments go through FrmLumetra, which
     // runs the box's handler when the value changes.
-    virtual void showValue(CheckBox box, int value) = 0;
+    virtual void showValue(CheckBox box, BoxValue value) = 0;
     virtual bool boxEnabled(CheckBox box) const = 0;
     virtual void setBoxEnabled(CheckBox box, bool enabled) = 0;
-    // A locked field refuses typing but still takes the focus and lets its text be copied.
-    virtual void setLocked(TextField field, bool locked) = 0;
-    virtual void setBackColor(TextField field, SystemColour colour) = 0;
+    virtual void setLook(TextField field, Look look) = 0;
     // Unloads the window, which ends the program.
     virtual void unload() = 0;
 };

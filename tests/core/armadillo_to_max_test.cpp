@@ -17,13 +17,13 @@ using testing::EventLog;
 using testing::eventsOfKind;
 using testing::MemoryWindow;
 
-const Num pi = computePi();
+const Angles angles(computePi());
 
 TEST(ArmadilloToMax, TheDefaultWindowReadsAndWritesInOrder)
 {
     EventLog log;
     MemoryWindow fields{&log};
-    armadilloToMax(fields, pi);
+    armadilloToMax(fields, angles);
     const EventLog expected{
         "read txtHeading",
         "read txtPitch",
@@ -49,7 +49,7 @@ TEST(ArmadilloToMax, WithTheObjectScaleGivenTheGridSizeIsWrittenBeforeTheStrengt
     EventLog log;
     MemoryWindow fields{&log};
     fields.put(CheckBox::chkUseObjectScale, Ticked);
-    armadilloToMax(fields, pi);
+    armadilloToMax(fields, angles);
     const EventLog expected{
         "read txtHeading",
         "read txtPitch",
@@ -96,7 +96,7 @@ TEST_P(ArmadilloLight, GivesTheMaxHeadingPitchAndPosition)
     fields.put(TextField::txtHeading, row.heading);
     fields.put(TextField::txtPitch, row.pitch);
     fields.put(TextField::txtDistance, row.distance);
-    armadilloToMax(fields, pi);
+    armadilloToMax(fields, angles);
     EXPECT_EQ(fields[TextField::txtCalcHeading], row.calcHeading);
     EXPECT_EQ(fields[TextField::txtCalcPitch], row.calcPitch);
     EXPECT_EQ(fields[TextField::txtX], row.x);
@@ -149,7 +149,7 @@ TEST(ArmadilloToMax, TheMaxHeadingIsNotReducedToARange)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtHeading, row.heading);
-        armadilloToMax(fields, pi);
+        armadilloToMax(fields, angles);
         EXPECT_EQ(fields[TextField::txtCalcHeading], row.calcHeading);
     }
 }
@@ -162,7 +162,7 @@ TEST(ArmadilloToMax, ThePitchIsOnlyRewrittenInGeneralForm)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtPitch, row[0]);
-        armadilloToMax(fields, pi);
+        armadilloToMax(fields, angles);
         EXPECT_EQ(fields[TextField::txtCalcPitch], row[1]);
     }
 }
@@ -171,8 +171,8 @@ TEST(ArmadilloToMax, ThePitchIsOnlyRewrittenInGeneralForm)
 
 struct GridRow {
     const char* name;
-    int natSX;
-    int useObjectScale;
+    BoxValue natSX;
+    BoxValue useObjectScale;
     const char* gridRes;
     const char* gridSize;
     const char* objectScale;
@@ -197,7 +197,7 @@ TEST_P(ArmadilloGrid, GivesTheMaxGridSizeStrengthAndObjectScale)
     fields.put(TextField::txtGridSize, row.gridSize);
     fields.put(TextField::txtObjectScale, row.objectScale);
     fields.put(TextField::txtDilloStrength, row.dilloStrength);
-    armadilloToMax(fields, pi);
+    armadilloToMax(fields, angles);
 
     const EventLog writes = eventsOfKind(log, "write");
     ASSERT_EQ(writes.size(), row.writesGridSize ? 8u : 7u);
@@ -268,7 +268,7 @@ TEST(ArmadilloToMax, AZeroGridResolutionFaultsAfterTheLightIsWritten)
         fields.put(TextField::txtGridSize, row.gridSize);
         fields.put(TextField::txtMaxStrength, "old strength");
         fields.put(TextField::txtObjectScale, "old scale");
-        EXPECT_FAULT(armadilloToMax(fields, pi), row.kind);
+        EXPECT_FAULT(armadilloToMax(fields, angles), row.kind);
         const EventLog expectedWrites{
             "write txtCalcHeading 90",   "write txtCalcPitch 45",  "write txtX 0.000000",
             "write txtY 707.106781",     "write txtZ 707.106781",
@@ -287,7 +287,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtHeading, "1e999");
-        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow);
+        EXPECT_FAULT(armadilloToMax(fields, angles), FaultKind::Overflow);
         EXPECT_TRUE(eventsOfKind(log, "write").empty());
     }
     {
@@ -296,7 +296,7 @@ TEST(ArmadilloToMax, NumbersBeyondADoubleFaultWithOverflow)
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(TextField::txtGridRes, "1e308");
-        EXPECT_FAULT(armadilloToMax(fields, pi), FaultKind::Overflow);
+        EXPECT_FAULT(armadilloToMax(fields, angles), FaultKind::Overflow);
         EXPECT_EQ(eventsOfKind(log, "write").size(), 5u);
         EXPECT_EQ(fields[TextField::txtObjectScale], "33.333333");
     }
@@ -306,7 +306,7 @@ TEST(ArmadilloToMax, OldTextsOfFieldsThatAreNotInputsHaveNoInfluence)
 {
     struct Row {
         const char* name;
-        int useObjectScale;
+        BoxValue useObjectScale;
         TextField ignored;
         const char* gridSize;
         const char* maxStrength;
@@ -328,7 +328,7 @@ TEST(ArmadilloToMax, OldTextsOfFieldsThatAreNotInputsHaveNoInfluence)
         MemoryWindow fields{&log};
         fields.put(CheckBox::chkUseObjectScale, row.useObjectScale);
         fields.put(row.ignored, "9999");
-        armadilloToMax(fields, pi);
+        armadilloToMax(fields, angles);
         EXPECT_EQ(fields[TextField::txtGridSize], row.gridSize);
         EXPECT_EQ(fields[TextField::txtMaxStrength], row.maxStrength);
         EXPECT_EQ(fields[TextField::txtObjectScale], row.objectScale);
@@ -340,12 +340,12 @@ TEST(ArmadilloToMax, OldTextsOfFieldsThatAreNotInputsHaveNoInfluence)
 
 TEST(ArmadilloToMax, NeverReadsTheOtherDirectionOrTrackBox)
 {
-    for (const int useObjectScale : {Clear, Ticked}) {
-        SCOPED_TRACE(useObjectScale);
+    for (const BoxValue useObjectScale : {Clear, Ticked}) {
+        SCOPED_TRACE(numberOf(useObjectScale));
         EventLog log;
         MemoryWindow fields{&log};
         fields.put(CheckBox::chkUseObjectScale, useObjectScale);
-        armadilloToMax(fields, pi);
+        armadilloToMax(fields, angles);
         const EventLog boxReads{"read chkNatSX", "read chkUseObjectScale"};
         EventLog actual;
         for (const std::string& event : eventsOfKind(log, "read"))

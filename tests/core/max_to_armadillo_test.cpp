@@ -17,7 +17,7 @@ using testing::EventLog;
 using testing::eventsOfKind;
 using testing::MemoryWindow;
 
-const Num pi = computePi();
+const Angles angles(computePi());
 
 constexpr const char* zeroDistance =
     "Cannot calculate Pitch because Light Distance is Zero.  Please check light X, Y, Z coordinates";
@@ -45,7 +45,7 @@ struct Window {
         fields.put(TextField::txtY, y);
         fields.put(TextField::txtZ, z);
     }
-    void run() { maxToArmadillo(fields, fields, pi); }
+    void run() { maxToArmadillo(fields, angles); }
 };
 
 // D = 707.106781 * sqrt(2) = 999.99999974, pitch 45, X = 0 and Y > 0 give heading 90;
@@ -78,7 +78,7 @@ TEST(MaxToArmadillo, TheTrackBoxChoosesTheGridResolution)
 {
     struct Row {
         const char* name;
-        int natSX;
+        BoxValue natSX;
         const char* gridSize;
         const char* objectScale;
         const char* maxStrength;
@@ -294,7 +294,7 @@ TEST(MaxHeading, TheConstantRowsAndNegativeZeros)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(maxHeading(row.x, row.y, pi).value(), row.expected);
+        EXPECT_EQ(maxHeading(row.x, row.y, angles).value(), row.expected);
     }
 }
 

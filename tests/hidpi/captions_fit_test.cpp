@@ -91,7 +91,7 @@ void PrintTo(const FieldText& row, std::ostream* os) { *os << row.name; }
 }  // namespace
 
 namespace lumetra::ui {
-void PrintTo(const ControlRow* row, std::ostream* os) { *os << row->name; }
+void PrintTo(const ControlRow* row, std::ostream* os) { *os << row->name(); }
 }  // namespace lumetra::ui
 
 namespace {
@@ -100,8 +100,8 @@ class ControlFits : public Scale2, public ::testing::WithParamInterface<const Co
 protected:
     QWidget* control() const
     {
-        return window->findChild<QWidget*>(QString::fromUtf8(GetParam()->name.data(),
-                                                             static_cast<qsizetype>(GetParam()->name.size())));
+        const std::string_view name = GetParam()->name();
+        return window->findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
 };
 
@@ -136,7 +136,7 @@ TEST_P(CaptionFits, ItsTextFitsInsideIt)
     const QFontMetricsF metrics(widget->font(), widget);
     QString text;
     QRectF area;  // where the style lets the text be drawn, in the control's coordinates
-    switch (GetParam()->kind) {
+    switch (GetParam()->id.kind) {
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(widget);
         text = label->text();
@@ -179,7 +179,7 @@ TEST_P(CaptionFits, ItsTextFitsInsideIt)
     ASSERT_FALSE(text.isEmpty()) << "the control does not show its stored caption or text";
     EXPECT_LE(metrics.height(), area.height()) << "'" << text.toStdString() << "' is " << metrics.height()
                                                << " pixels high, has " << describe(area);
-    const Kind kind = GetParam()->kind;
+    const Kind kind = GetParam()->id.kind;
     if (kind == Kind::PushButton || kind == Kind::Frame) {
         // Centred or indented: measured against the room the style leaves.
         EXPECT_LE(metrics.horizontalAdvance(text), area.width())
@@ -227,7 +227,7 @@ std::vector<const ControlRow*> visibleRows()
 {
     std::vector<const ControlRow*> rows;
     for (const ControlRow& row : controlRows) {
-        if (row.container.empty() && row.top >= lumetra::ui::windowRow.clientHeight)
+        if (row.container == lumetra::ui::noRow && row.top >= lumetra::ui::windowRow.clientHeight)
             continue;
         rows.push_back(&row);
     }
@@ -241,7 +241,7 @@ std::vector<const ControlRow*> visibleRowsWithText()
     return rows;
 }
 
-constexpr auto controlName = [](const auto& info) { return std::string(info.param->name); };
+constexpr auto controlName = [](const auto& info) { return std::string(info.param->name()); };
 INSTANTIATE_TEST_SUITE_P(EveryVisibleControl, ControlFits, ::testing::ValuesIn(visibleRows()), controlName);
 INSTANTIATE_TEST_SUITE_P(EveryVisibleCaption, CaptionFits, ::testing::ValuesIn(visibleRowsWithText()), controlName);
 

@@ -39,7 +39,7 @@ std::string decimalText(std::mt19937_64& rng, std::int64_t low, std::int64_t hig
     return (units < 0 ? "-" : "") + digits;
 }
 
-int anyBoxValue(std::mt19937_64& rng) { return static_cast<int>(rng() % 3); }
+lumetra::BoxValue anyBoxValue(std::mt19937_64& rng) { return static_cast<lumetra::BoxValue>(rng() % 3); }
 
 void print(const char* direction, const MemoryWindow& window, const std::string& fault)
 {
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
         std::fputs("usage: conversion_texts COUNT\n", stderr);
         return 2;
     }
-    const lumetra::Num pi = lumetra::computePi();
+    const lumetra::Angles angles(lumetra::computePi());
     std::mt19937_64 rng(20261207);
     for (long i = 0; i < count; ++i) {
         MemoryWindow a;
@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
         a.put(TextField::txtGridSize, decimalText(rng, 1, 9999, 0));
         a.put(CheckBox::chkNatSX, anyBoxValue(rng));
         a.put(CheckBox::chkUseObjectScale, anyBoxValue(rng));
-        run("A", a, [&](MemoryWindow& w) { lumetra::armadilloToMax(w, pi); });
+        run("A", a, [&](MemoryWindow& w) { lumetra::armadilloToMax(w, angles); });
 
         MemoryWindow m;
         m.put(TextField::txtX, decimalText(rng, -5'000'000'000, 5'000'000'000, 6));
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
         m.put(TextField::txtObjectScale, decimalText(rng, 100'000, 1'000'000'000, 6));
         m.put(TextField::txtMaxStrength, decimalText(rng, 100'000, 1'000'000'000, 6));
         m.put(CheckBox::chkNatSX, anyBoxValue(rng));
-        run("M", m, [&](MemoryWindow& w) { lumetra::maxToArmadillo(w, w, pi); });
+        run("M", m, [&](MemoryWindow& w) { lumetra::maxToArmadillo(w, angles); });
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

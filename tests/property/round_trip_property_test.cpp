@@ -49,7 +49,7 @@ constexpr double degree = 3.14159265358979323846 / 180.0;
 
 TEST(RoundTripProperty, LightComesBackToItsShownPrecision)
 {
-    const Num pi = computePi();
+    const Angles angles(computePi());
     Gen gen(11);
     const std::size_t cases = caseCount(60'000);
     std::size_t checked = 0;
@@ -75,10 +75,10 @@ TEST(RoundTripProperty, LightComesBackToItsShownPrecision)
         f.setText(TextField::txtGridRes, "3.0000");
         f.setText(TextField::txtGridSize, "256");
         f.setText(TextField::txtDilloStrength, "40.000");
-        armadilloToMax(f, pi);
+        armadilloToMax(f, angles);
         for (TextField written : {TextField::txtHeading, TextField::txtPitch, TextField::txtDistance})
             f.setText(written, "");
-        maxToArmadillo(f, f, pi);
+        maxToArmadillo(f, angles);
         EXPECT_TRUE(f.messages().empty());
 
         SCOPED_TRACE("heading " + heading + ", pitch " + pitch + ", distance " + distance);
@@ -94,7 +94,7 @@ TEST(RoundTripProperty, LightComesBackToItsShownPrecision)
 
 TEST(RoundTripProperty, GridComesBackToItsShownPrecision)
 {
-    const Num pi = computePi();
+    const Angles angles(computePi());
     Gen gen(12);
     const std::size_t cases = caseCount(60'000);
     std::size_t checked = 0;
@@ -123,10 +123,10 @@ TEST(RoundTripProperty, GridComesBackToItsShownPrecision)
         f.setText(TextField::txtGridRes, typedRes);
         f.setText(TextField::txtGridSize, fieldText(gridSize, 0));
         f.setText(TextField::txtDilloStrength, typedStrength);
-        armadilloToMax(f, pi);
+        armadilloToMax(f, angles);
         f.setText(TextField::txtGridRes, "");
         f.setText(TextField::txtDilloStrength, "");
-        maxToArmadillo(f, f, pi);
+        maxToArmadillo(f, angles);
         EXPECT_TRUE(f.messages().empty());
 
         SCOPED_TRACE("resolution " + typedRes + ", grid size " + std::to_string(gridSize) + ", strength " +

@@ -7,13 +7,12 @@ namespace lumetra::testing {
 MemoryWindow::MemoryWindow(EventLog* log) : log_(log)
 {
     for (const ui::ControlRow& row : ui::controlRows) {
-        if (const auto field = ui::textFieldNamed(row.name)) {
-            texts_[index(*field)] = row.caption;
-            locked_[index(*field)] = ui::lockedOf(row.settings.look);
-            backColors_[index(*field)] = ui::backColorOf(row.settings.look);
-        } else if (const auto box = ui::checkBoxNamed(row.name)) {
-            values_[index(*box)] = row.settings.value;
-            enabled_[index(*box)] = row.settings.enabled;
+        if (row.id.kind == ui::Kind::TextField) {
+            texts_[index(row.id.textField())] = row.caption;
+            looks_[index(row.id.textField())] = row.settings.look;
+        } else if (row.id.kind == ui::Kind::CheckBox) {
+            values_[index(row.id.checkBox())] = row.settings.value;
+            enabled_[index(row.id.checkBox())] = row.settings.enabled;
         }
     }
 }
@@ -32,17 +31,17 @@ void MemoryWindow::setText(TextField field, const std::string& text)
     texts_[index(field)] = text;
 }
 
-int MemoryWindow::value(CheckBox box) const
+BoxValue MemoryWindow::value(CheckBox box) const
 {
     if (log_)
         log_->push_back("read " + std::string(nameOf(box)));
     return values_[index(box)];
 }
 
-void MemoryWindow::showValue(CheckBox box, int value)
+void MemoryWindow::showValue(CheckBox box, BoxValue value)
 {
     if (log_)
-        log_->push_back("value " + std::string(nameOf(box)) + " " + std::to_string(value));
+        log_->push_back("value " + std::string(nameOf(box)) + " " + std::to_string(numberOf(value)));
     values_[index(box)] = value;
 }
 
@@ -53,18 +52,11 @@ void MemoryWindow::setBoxEnabled(CheckBox box, bool enabled)
     enabled_[index(box)] = enabled;
 }
 
-void MemoryWindow::setLocked(TextField field, bool locked)
+void MemoryWindow::setLook(TextField field, ui::Look look)
 {
     if (log_)
-        log_->push_back("locked " + std::string(nameOf(field)) + (locked ? " 1" : " 0"));
-    locked_[index(field)] = locked;
-}
-
-void MemoryWindow::setBackColor(TextField field, ui::SystemColour colour)
-{
-    if (log_)
-        log_->push_back("backcolor " + std::string(nameOf(field)) + " " + std::to_string(static_cast<int>(colour)));
-    backColors_[index(field)] = colour;
+        log_->push_back("look " + std::string(nameOf(field)) + (look == ui::Look::ReadOnly ? " read-only" : " editable"));
+    looks_[index(field)] = look;
 }
 
 void MemoryWindow::showMessage(const std::string& text)

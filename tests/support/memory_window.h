@@ -8,17 +8,25 @@
 //   "write txtX 0.000000"          a field's text was set
 //   "value chkMax2Armadillo 1"     a box was shown a new value
 //   "enabled chkUseObjectScale 0"  a box was enabled (1) or disabled (0)
-//   "locked txtX 1"                a field was locked (1) or unlocked (0)
-//   "backcolor txtX 15"            a field's background became a system colour
+//   "look txtX read-only"          a field took a look (editable or read-only)
 //   "message Cannot calculate ..." a message was shown
 //   "unload"                       the window was unloaded
 
 #include <array>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "window.h"
+
+// Failures show box values as their numbers and looks by their names.
+namespace lumetra {
+inline void PrintTo(BoxValue value, std::ostream* os) { *os << numberOf(value); }
+}  // namespace lumetra
+namespace lumetra::ui {
+inline void PrintTo(Look look, std::ostream* os) { *os << (look == Look::ReadOnly ? "read-only" : "editable"); }
+}  // namespace lumetra::ui
 
 namespace lumetra::testing {
 
@@ -30,22 +38,20 @@ public:
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    int value(CheckBox box) const override;
-    void showValue(CheckBox box, int value) override;
+    BoxValue value(CheckBox box) const override;
+    void showValue(CheckBox box, BoxValue value) override;
     bool boxEnabled(CheckBox box) const override { return enabled_[index(box)]; }
     void setBoxEnabled(CheckBox box, bool enabled) override;
-    void setLocked(TextField field, bool locked) override;
-    void setBackColor(TextField field, ui::SystemColour colour) override;
+    void setLook(TextField field, ui::Look look) override;
     void showMessage(const std::string& text) override;
     void unload() override;
 
     // Setting up a field or box, and looking at one, are not events.
     void put(TextField field, std::string text) { texts_[index(field)] = std::move(text); }
-    void put(CheckBox box, int value) { values_[index(box)] = value; }
+    void put(CheckBox box, BoxValue value) { values_[index(box)] = value; }
     const std::string& operator[](TextField field) const { return texts_[index(field)]; }
-    int operator[](CheckBox box) const { return values_[index(box)]; }
-    bool locked(TextField field) const { return locked_[index(field)]; }
-    ui::SystemColour backColor(TextField field) const { return backColors_[index(field)]; }
+    BoxValue operator[](CheckBox box) const { return values_[index(box)]; }
+    ui::Look look(TextField field) const { return looks_[index(field)]; }
     bool unloaded() const { return unloaded_; }
     const std::vector<std::string>& messages() const { return messages_; }
 
@@ -61,9 +67,8 @@ private:
 
     EventLog* log_;
     std::array<std::string, textFieldNames.size()> texts_;
-    std::array<bool, textFieldNames.size()> locked_{};
-    std::array<ui::SystemColour, textFieldNames.size()> backColors_{};
-    std::array<int, checkBoxNames.size()> values_{};
+    std::array<ui::Look, textFieldNames.size()> looks_{};
+    std::array<BoxValue, checkBoxNames.size()> values_{};
     std::array<bool, checkBoxNames.size()> enabled_{};
     std::vector<std::string> messages_;
     bool unloaded_ = false;

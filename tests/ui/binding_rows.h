@@ -3,8 +3,12 @@
 // What every toolkit binding must show and do, written out by hand from the stored
 // description, so that the Qt and Win32 tests check one set of rows.
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "fields.h"
 
 namespace lumetra::ui::test {
 
@@ -76,11 +80,12 @@ inline const FieldStart fieldStarts[] = {
 
 struct BoxStart {
     const char* name;
-    int value;
+    BoxValue value;
 };
 
 inline const BoxStart boxStarts[] = {
-    {"chkArmadillo2Max", 1}, {"chkMax2Armadillo", 0}, {"chkNatSX", 1}, {"chkBajaStuntEnduro", 0}, {"chkUseObjectScale", 0},
+    {"chkArmadillo2Max", Ticked}, {"chkMax2Armadillo", Clear}, {"chkNatSX", Ticked}, {"chkBajaStuntEnduro", Clear},
+    {"chkUseObjectScale", Clear},
 };
 
 // Tab from Calculate, round the window and back; the two result fields below the visible
@@ -135,5 +140,14 @@ inline const LeaveRow leaveRows[] = {
     {"ForACheckBox", "chkNatSX", {"left txtHeading", "click chkNatSX"}},
     {"ForAReadOnlyField", "txtX", {"left txtHeading"}},
 };
+
+// The text field of a name in these rows.
+inline TextField fieldNamed(std::string_view name)
+{
+    for (std::size_t i = 0; i < textFieldNames.size(); ++i)
+        if (textFieldNames[i] == name)
+            return static_cast<TextField>(i);
+    throw std::out_of_range("no text field is named " + std::string(name));
+}
 
 }  // namespace lumetra::ui::test

@@ -24,7 +24,7 @@ TEST_F(Calculate, OnTheUntouchedWindowRewritesWhatItShowsAndFillsTheTwoHiddenRes
 
 struct DirectionRow {
     const char* name;
-    int armadilloToMax, maxToArmadillo;
+    BoxValue armadilloToMax, maxToArmadillo;
     const char* firstWrite;
 };
 
@@ -43,9 +43,9 @@ TEST_P(Direction, ComesFromTheArmadilloToMaxBoxAlone)
 
 INSTANTIATE_TEST_SUITE_P(
     Calculate, Direction,
-    ::testing::Values(DirectionRow{"TickedConvertsToMaxWhateverTheOtherBoxSays", 1, 1, "write txtCalcHeading 90"},
-                      DirectionRow{"ClearConvertsToArmadilloWhateverTheOtherBoxSays", 0, 0, "write txtDistance 1000.000000"},
-                      DirectionRow{"GreyedCountsAsClear", 2, 0, "write txtDistance 1000.000000"}),
+    ::testing::Values(DirectionRow{"TickedConvertsToMaxWhateverTheOtherBoxSays", Ticked, Ticked, "write txtCalcHeading 90"},
+                      DirectionRow{"ClearConvertsToArmadilloWhateverTheOtherBoxSays", Clear, Clear, "write txtDistance 1000.000000"},
+                      DirectionRow{"GreyedCountsAsClear", Greyed, Clear, "write txtDistance 1000.000000"}),
     rowName);
 
 TEST_F(Calculate, AWarningIsAMessageAfterWhichTheGridIsStillConverted)

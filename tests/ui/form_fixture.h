@@ -34,7 +34,7 @@ public:
 private:
     void traced(CheckBox box, const std::function<void()>& handler)
     {
-        trace += std::string(nameOf(box)) + "_Click(" + std::to_string(window_[box]) + "){";
+        trace += std::string(nameOf(box)) + "_Click(" + std::to_string(numberOf(window_[box])) + "){";
         handler();
         trace += "}";
     }

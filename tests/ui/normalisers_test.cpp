@@ -62,7 +62,7 @@ TEST_F(FormTest, LeavingAReadOnlyComputedDistanceNormalisesIt)
     window.put(TextField::txtZ, "0.4");
     form.buttonClicked(Button::btnCalculate);
     ASSERT_EQ(window[TextField::txtDistance], "0.500000");
-    ASSERT_TRUE(window.locked(TextField::txtDistance));
+    ASSERT_EQ(window.look(TextField::txtDistance), Look::ReadOnly);
     form.fieldLeft(TextField::txtDistance);
     EXPECT_EQ(window[TextField::txtDistance], "1.000000");
 }

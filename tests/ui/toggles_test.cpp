@@ -15,21 +15,21 @@ constexpr Layout S1 = Layout::ArmadilloByGridSize;
 constexpr Layout S2 = Layout::ArmadilloByObjectScale;
 constexpr Layout S3 = Layout::MaxToArmadillo;
 
-constexpr int E = 0;  // editable: unlocked on the window background
-constexpr int R = 1;  // read-only: locked on the button face
+constexpr Look E = Look::Editable;
+constexpr Look R = Look::ReadOnly;
 
 struct LayoutState {
-    int armadilloToMax, maxToArmadillo, useObjectScale;
+    BoxValue armadilloToMax, maxToArmadillo, useObjectScale;
     bool useObjectScaleEnabled;
     // txtDilloStrength, txtGridRes, txtHeading, txtPitch, txtDistance, txtMaxStrength, txtX,
     // txtY, txtZ, txtGridSize, txtObjectScale, txtCalcHeading, txtCalcPitch
-    std::vector<int> looks;
+    std::vector<Look> looks;
 };
 
 const std::map<Layout, LayoutState> layouts{
-    {S1, {1, 0, 0, true, {E, E, E, E, E, R, R, R, R, E, R, R, R}}},
-    {S2, {1, 0, 1, true, {E, E, E, E, E, R, R, R, R, R, E, R, R}}},
-    {S3, {0, 1, 2, false, {R, R, R, R, R, E, E, E, E, E, E, R, R}}},
+    {S1, {Ticked, Clear, Clear, true, {E, E, E, E, E, R, R, R, R, E, R, R, R}}},
+    {S2, {Ticked, Clear, Ticked, true, {E, E, E, E, E, R, R, R, R, R, E, R, R}}},
+    {S3, {Clear, Ticked, Greyed, false, {R, R, R, R, R, E, E, E, E, E, E, R, R}}},
 };
 
 const TextField lookFields[] = {
@@ -47,18 +47,14 @@ protected:
         EXPECT_EQ(window[CheckBox::chkMax2Armadillo], state.maxToArmadillo);
         EXPECT_EQ(window[CheckBox::chkUseObjectScale], state.useObjectScale);
         EXPECT_EQ(window.boxEnabled(CheckBox::chkUseObjectScale), state.useObjectScaleEnabled);
-        for (std::size_t i = 0; i < std::size(lookFields); ++i) {
-            const bool readOnly = state.looks[i] == R;
-            EXPECT_EQ(window.locked(lookFields[i]), readOnly) << nameOf(lookFields[i]);
-            EXPECT_EQ(window.backColor(lookFields[i]), readOnly ? SystemColour::ButtonFace : SystemColour::WindowBackground)
-                << nameOf(lookFields[i]);
-        }
+        for (std::size_t i = 0; i < std::size(lookFields); ++i)
+            EXPECT_EQ(window.look(lookFields[i]), state.looks[i]) << nameOf(lookFields[i]);
     }
 
     void expectTrack(bool national) const
     {
-        EXPECT_EQ(window[CheckBox::chkNatSX], national ? 1 : 0);
-        EXPECT_EQ(window[CheckBox::chkBajaStuntEnduro], national ? 0 : 1);
+        EXPECT_EQ(window[CheckBox::chkNatSX], national ? Ticked : Clear);
+        EXPECT_EQ(window[CheckBox::chkBajaStuntEnduro], national ? Clear : Ticked);
     }
 };
 
@@ -129,7 +125,7 @@ TEST_F(Toggles, TheWindowOpensByGridSizeOnANationalTrack)
     expectTrack(true);
 }
 
-// Each look is Locked first, then BackColor; the groups change in the order of the steps.
+// The boxes and the groups of fields change in the order of the steps.
 struct ChangesRow {
     const char* name;
     Layout from;
@@ -150,8 +146,8 @@ TEST_P(PropertyChanges, ComeInTheOrderOfTheSteps)
     EXPECT_EQ(changes, GetParam().changes);
 }
 
-#define EDITABLE(f) "locked " f " 0", "backcolor " f " 5"
-#define READ_ONLY(f) "locked " f " 1", "backcolor " f " 15"
+#define EDITABLE(f) "look " f " editable"
+#define READ_ONLY(f) "look " f " read-only"
 
 const ChangesRow changesRows[] = {
     {"ToMaxToArmadilloFromByObjectScale", S2, C::chkArmadillo2Max,

@@ -55,9 +55,10 @@ void FieldEdit::writeText(const QString& text)
     writingByProgram_ = false;
 }
 
-void FieldEdit::setBackColor(QPalette::ColorRole role)
+void FieldEdit::setLook(Look look)
 {
-    backColor_ = role;
+    setReadOnly(look == Look::ReadOnly);
+    backColor_ = look == Look::ReadOnly ? QPalette::Button : QPalette::Base;
     applyBackColor();
 }
 

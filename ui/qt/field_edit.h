@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <functional>
 
+#include "window.h"
+
 namespace lumetra::ui {
 
 // A single-line text field with the program's own rules: a typing limit that applies only
@@ -19,10 +21,9 @@ public:
     // Writes the text as a handler does: never cut to the typing limit.
     void writeText(const QString& text);
 
-    void setLocked(bool locked) { setReadOnly(locked); }
-    // The background follows the desktop's palette: the text-field base when editable,
-    // the button face when read-only.
-    void setBackColor(QPalette::ColorRole role);
+    // Read-only refuses typing; the background follows the desktop's palette, the text-field
+    // base when editable and the button face when read-only.
+    void setLook(Look look);
     QPalette::ColorRole backColor() const { return backColor_; }
 
     void onLeftForControl(std::function<void()> handler) { leftForControl_ = std::move(handler); }

@@ -5,9 +5,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <algorithm>
-#include <stdexcept>
-#include <vector>
 
 #include "field_edit.h"
 #include "group_frame.h"
@@ -19,11 +16,6 @@ namespace lumetra::ui {
 namespace {
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-QPalette::ColorRole roleOf(SystemColour colour)
-{
-    return colour == SystemColour::ButtonFace ? QPalette::Button : QPalette::Base;
-}
 
 }  // namespace
 
@@ -46,22 +38,20 @@ QtWindow::~QtWindow() = default;
 
 QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
 {
-    switch (row.kind) {
+    switch (row.id.kind) {
     case Kind::Label: {
         auto* label = new QLabel(qs(row.caption), container);
         label->setTextFormat(Qt::PlainText);
-        // Every field comes before the label that names it.
-        if (!row.labelFor.empty())
-            label->setBuddy(edit(textFieldNamed(row.labelFor).value()));
+        if (row.labelFor != noRow)
+            label->setBuddy(controls_[static_cast<std::size_t>(row.labelFor)]);
         return label;
     }
     case Kind::TextField: {
-        const TextField field = textFieldNamed(row.name).value();
+        const TextField field = row.id.textField();
         auto* fieldEdit = new FieldEdit(container);
         fieldEdit->writeText(qs(row.caption));
         fieldEdit->setTypingLimit(row.settings.typingLimit);
-        fieldEdit->setLocked(lockedOf(row.settings.look));
-        fieldEdit->setBackColor(roleOf(backColorOf(row.settings.look)));
+        fieldEdit->setLook(row.settings.look);
         fieldEdit->onLeftForControl([this, field] {
             if (events_)
                 events_->fieldLeft(field);
@@ -70,7 +60,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
         return fieldEdit;
     }
     case Kind::CheckBox: {
-        const CheckBox which = checkBoxNamed(row.name).value();
+        const CheckBox which = row.id.checkBox();
         auto* checkBox = new ValueCheckBox(qs(row.caption), container);
         checkBox->showValue(row.settings.value);
         checkBox->onUserClick([this, which] {
@@ -81,7 +71,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
         return checkBox;
     }
     case Kind::PushButton: {
-        const Button which = buttonNamed(row.name).value();
+        const Button which = row.id.button();
         auto* button = new QPushButton(qs(row.caption), container);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, which] {
@@ -90,22 +80,19 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
         });
         return button;
     }
-    case Kind::Frame: {
-        auto* frame = new GroupFrame(qs(row.caption), container);
-        frames_.emplace(row.name, frame);
-        return frame;
+    case Kind::Frame:
+        return new GroupFrame(qs(row.caption), container);
     }
-    }
-    throw std::logic_error("a control of no known kind: " + std::string(row.name));
+    return nullptr;
 }
 
 void QtWindow::buildControls()
 {
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlRow& row : controlRows) {
-        QWidget* container = row.container.empty() ? this : frames_.at(std::string(row.container));
+    for (std::size_t i = 0; i < controlRows.size(); ++i) {
+        const ControlRow& row = controlRows[i];
+        QWidget* container = row.container == noRow ? this : controls_[static_cast<std::size_t>(row.container)];
         QWidget* control = createControl(row, container);
-        control->setObjectName(qs(row.name));
+        control->setObjectName(qs(row.name()));
         control->setAccessibleName(qs(row.accessibleName.empty() ? row.caption : row.accessibleName));
         control->move(pixels(row.left), pixels(row.top));
         if (row.settings.sizedToCaption)
@@ -115,37 +102,32 @@ void QtWindow::buildControls()
         control->setEnabled(row.settings.enabled);
         if (!row.settings.visible)
             control->setVisible(false);
-        if (control->focusPolicy() != Qt::NoFocus)
-            tabOrder.emplace_back(row.tabIndex, control);
+        controls_[i] = control;
     }
-    if (std::count(edits_.begin(), edits_.end(), nullptr) + std::count(boxes_.begin(), boxes_.end(), nullptr) > 0)
-        throw std::logic_error("the stored description lacks a field or check box");
-
-    std::sort(tabOrder.begin(), tabOrder.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    // The focus starts on the first control in tab order that can take it.
-    const auto first = std::find_if(tabOrder.begin(), tabOrder.end(),
-                                    [](const auto& entry) { return entry.second->isEnabled() && !entry.second->isHidden(); });
-    if (first != tabOrder.end())
-        first->second->setFocus();
+    QWidget* previous = nullptr;
+    for (std::size_t row : tabOrder) {
+        if (!takesFocus(controlRows[row].id.kind))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, controls_[row]);
+        previous = controls_[row];
+    }
+    controls_[firstFocus]->setFocus();
 }
 
 std::string QtWindow::text(TextField field) const { return edit(field)->text().toStdString(); }
 
 void QtWindow::setText(TextField field, const std::string& text) { edit(field)->writeText(QString::fromStdString(text)); }
 
-int QtWindow::value(CheckBox which) const { return box(which)->value(); }
+BoxValue QtWindow::value(CheckBox which) const { return box(which)->value(); }
 
-void QtWindow::showValue(CheckBox which, int value) { box(which)->showValue(value); }
+void QtWindow::showValue(CheckBox which, BoxValue value) { box(which)->showValue(value); }
 
 bool QtWindow::boxEnabled(CheckBox which) const { return box(which)->isEnabled(); }
 
 void QtWindow::setBoxEnabled(CheckBox which, bool enabled) { box(which)->setEnabled(enabled); }
 
-void QtWindow::setLocked(TextField field, bool locked) { edit(field)->setLocked(locked); }
-
-void QtWindow::setBackColor(TextField field, SystemColour colour) { edit(field)->setBackColor(roleOf(colour)); }
+void QtWindow::setLook(TextField field, Look look) { edit(field)->setLook(look); }
 
 void QtWindow::showMessage(const std::string& text) { messages_->showMessage(text); }
 
@@ -173,8 +155,9 @@ bool QtWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (widget != nullptr && isAncestorOf(widget) && !(QGuiApplication::mouseButtons() & press->button()))
+        const auto* press = dynamic_cast<QMouseEvent*>(event);
+        if (widget != nullptr && press != nullptr && isAncestorOf(widget) &&
+            !(QGuiApplication::mouseButtons() & press->button()))
             return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -6,7 +6,6 @@
 
 #include <QWidget>
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -33,12 +32,11 @@ public:
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    int value(CheckBox which) const override;
-    void showValue(CheckBox which, int value) override;
+    BoxValue value(CheckBox which) const override;
+    void showValue(CheckBox which, BoxValue value) override;
     bool boxEnabled(CheckBox which) const override;
     void setBoxEnabled(CheckBox which, bool enabled) override;
-    void setLocked(TextField field, bool locked) override;
-    void setBackColor(TextField field, SystemColour colour) override;
+    void setLook(TextField field, Look look) override;
     void showMessage(const std::string& text) override;
     void unload() override;
 
@@ -53,9 +51,10 @@ private:
     void buildControls();
     QWidget* createControl(const ControlRow& row, QWidget* container);
 
+    // Every control by its row; the fields and boxes again by their ids.
+    std::array<QWidget*, controlCount> controls_{};
     std::array<FieldEdit*, textFieldNames.size()> edits_{};
     std::array<ValueCheckBox*, checkBoxNames.size()> boxes_{};
-    std::map<std::string, QWidget*, std::less<>> frames_;
     std::unique_ptr<Messages> ownMessages_;
     Messages* messages_;
     UserEvents* events_ = nullptr;

@@ -1,22 +1,18 @@
 #include "value_check_box.h"
 
-#include "fields.h"
-
 namespace lumetra::ui {
 
 namespace {
 
 // Qt numbers its states differently: PartiallyChecked is 1 and Checked is 2.
-Qt::CheckState stateOf(int value)
+Qt::CheckState stateOf(BoxValue value)
 {
     return value == Clear ? Qt::Unchecked : value == Ticked ? Qt::Checked : Qt::PartiallyChecked;
 }
 
 }  // namespace
 
-int ValueCheckBox::value() const { return shown_; }
-
-void ValueCheckBox::showValue(int value)
+void ValueCheckBox::showValue(BoxValue value)
 {
     shown_ = value;
     showing_ = true;

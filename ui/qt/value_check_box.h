@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <functional>
 
+#include "fields.h"
+
 namespace lumetra::ui {
 
 // A check box seen as a value: 0 clear, 1 ticked, 2 greyed. Only the program changes the
@@ -13,8 +15,8 @@ class ValueCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
-    int value() const;
-    void showValue(int value);
+    BoxValue value() const { return shown_; }
+    void showValue(BoxValue value);
 
     void onUserClick(std::function<void()> handler) { userClick_ = std::move(handler); }
 
@@ -25,7 +27,7 @@ protected:
     void checkStateSet() override;
 
 private:
-    int shown_ = 0;
+    BoxValue shown_ = Clear;
     bool showing_ = false;
     std::function<void()> userClick_;
 };

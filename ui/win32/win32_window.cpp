@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <iterator>
-#include <numeric>
-#include <stdexcept>
 #include <tuple>
 
 #include "wide_text.h"
+#include "windows_error.h"
 
 namespace lumetra::ui {
 
@@ -25,7 +24,7 @@ constexpr UINT fieldsLeftMessage = WM_APP + 1;
 // The window's dialog font is 8 points high.
 constexpr int fontPoints = 8;
 
-int scaled(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+int scaled(int twips, UINT dpi) { return pixels(twips, static_cast<int>(dpi)); }
 
 struct ControlClass {
     const wchar_t* name;
@@ -50,29 +49,6 @@ ControlClass classOf(Kind kind)
     }
     return {L"STATIC", 0, 0};
 }
-
-// The failure and Windows's reason for it, for the message that the program could not start.
-std::runtime_error failure(const std::string& what)
-{
-    const DWORD error = GetLastError();
-    wchar_t* reason = nullptr;
-    const DWORD length = error ? FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                                    FORMAT_MESSAGE_IGNORE_INSERTS,
-                                                nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr)
-                               : 0;
-    std::string text = what;
-    if (length) {
-        std::string said = utf8Text(std::wstring_view(reason, length));
-        said.erase(said.find_last_not_of(" \r\n") + 1);
-        text += ": " + said;
-    } else {
-        text += '.';
-    }
-    LocalFree(reason);
-    return std::runtime_error(text);
-}
-
-bool takesFocus(Kind kind) { return kind == Kind::TextField || kind == Kind::CheckBox || kind == Kind::PushButton; }
 
 RECT windowRectFor(UINT dpi)
 {
@@ -100,7 +76,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc))
-        throw failure("The window class could not be registered");
+        throw windowsError("The window class could not be registered");
 }
 
 }  // namespace
@@ -109,7 +85,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     if (!InitCommonControlsEx(&controls))
-        throw failure("The common controls could not be loaded");
+        throw windowsError("The common controls could not be loaded");
     registerClass(instance, windowProc);
 
     dpi_ = GetDpiForSystem();
@@ -117,7 +93,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
     // The window procedure already keeps the handle from WM_NCCREATE on.
     if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
                          rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
-        throw failure("The window could not be created");
+        throw windowsError("The window could not be created");
     try {
         // The monitor the window lands on may have its own density.
         if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
@@ -125,6 +101,10 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
             rect = windowRectFor(dpi_);
             SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                          SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (!messages_) {
+            ownMessages_ = std::make_unique<MessageBoxes>(hwnd_);
+            messages_ = ownMessages_.get();
         }
         createControls();
         loadIcons(dpi_);
@@ -155,7 +135,7 @@ void Win32Window::createControls()
 {
     for (std::size_t i = 0; i < controlRows.size(); ++i) {
         const ControlRow& row = controlRows[i];
-        const ControlClass cls = classOf(row.kind);
+        const ControlClass cls = classOf(row.id.kind);
         // Frames overlap the controls they hold, and Frame3 overlaps Frame2 by a pixel:
         // each control is clipped by those stacked above it, or a frame painted after them
         // would paint over them.
@@ -168,18 +148,19 @@ void Win32Window::createControls()
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance_,
                                        nullptr);
         if (!created)
-            throw failure("The control " + std::string(row.name) + " could not be created");
+            throw windowsError("The control " + std::string(row.name()) + " could not be created");
         controls_[i] = created;
-        if (const auto field = textFieldNamed(row.name)) {
-            edits_[static_cast<std::size_t>(*field)] = created;
-            // Limits what the user types or pastes; a program's WM_SETTEXT is never cut. 0 is no limit.
-            SendMessageW(created, EM_LIMITTEXT, static_cast<WPARAM>(row.settings.typingLimit), 0);
-            SendMessageW(created, EM_SETREADONLY, lockedOf(row.settings.look), 0);
-            backColors_[static_cast<std::size_t>(*field)] = backColorOf(row.settings.look);
-            SetWindowSubclass(created, fieldProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        } else if (const auto which = checkBoxNamed(row.name)) {
-            boxes_[static_cast<std::size_t>(*which)] = created;
-            SendMessageW(created, BM_SETCHECK, static_cast<WPARAM>(row.settings.value), 0);
+        if (row.id.kind == Kind::TextField) {
+            const TextField field = row.id.textField();
+            auto fieldEdit = std::make_unique<FieldEdit>(created, row.settings.typingLimit, row.settings.look);
+            fieldEdit->onLeftForControl([this, field] {
+                // Reported once the focus change is over, and always before the click that caused it.
+                fieldsLeft_.push_back(field);
+                PostMessageW(hwnd_, fieldsLeftMessage, 0, 0);
+            });
+            edits_[static_cast<std::size_t>(field)] = std::move(fieldEdit);
+        } else if (row.id.kind == Kind::CheckBox) {
+            boxes_[static_cast<std::size_t>(row.id.index)].emplace(created, row.settings.value);
         }
     }
     stackControls();
@@ -192,27 +173,20 @@ void Win32Window::createControls()
 // so the tab order stays as it is. Frames, which hold no focus, go beneath everything.
 void Win32Window::stackControls()
 {
-    std::vector<std::size_t> order(controlRows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(),
-                     [](std::size_t a, std::size_t b) { return controlRows[a].tabIndex < controlRows[b].tabIndex; });
     std::vector<HWND> stack;
     std::vector<std::size_t> frames;
-    for (std::size_t i : order) {
+    for (std::size_t i : tabOrder) {
         const ControlRow& row = controlRows[i];
-        if (row.kind == Kind::Frame) {
+        if (row.id.kind == Kind::Frame) {
             frames.push_back(i);
             continue;
         }
-        if (!row.labelFor.empty())
+        if (row.labelFor != noRow)
             continue;
-        if (row.kind == Kind::TextField)
-            for (std::size_t j = 0; j < controlRows.size(); ++j)
-                if (controlRows[j].labelFor == row.name)
-                    stack.push_back(controls_[j]);
+        for (std::size_t j = 0; j < controlRows.size(); ++j)
+            if (controlRows[j].labelFor == static_cast<int>(i))
+                stack.push_back(controls_[j]);
         stack.push_back(controls_[i]);
-        if (!firstInTabOrder_ && takesFocus(row.kind) && row.settings.enabled && row.settings.visible)
-            firstInTabOrder_ = controls_[i];
     }
     // Where two frames meet, a frame that starts lower on the window overlaps the bottom
     // edge of the one above by a pixel or two; it goes beneath, so that edge stays in view.
@@ -242,8 +216,8 @@ void Win32Window::layOut(UINT dpi)
         const ControlRow& row = controlRows[i];
         int left = row.left;
         int top = row.top;
-        if (!row.container.empty()) {
-            const ControlRow& frame = rowNamed(row.container);
+        if (row.container != noRow) {
+            const ControlRow& frame = controlRows[static_cast<std::size_t>(row.container)];
             left += frame.left;
             top += frame.top;
         }
@@ -288,8 +262,8 @@ void Win32Window::show(int showCommand)
 {
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(firstInTabOrder_);
-    lastFocus_ = firstInTabOrder_;
+    SetFocus(controls_[firstFocus]);
+    lastFocus_ = controls_[firstFocus];
 }
 
 int Win32Window::run()
@@ -324,73 +298,28 @@ void Win32Window::dispatch(MSG& msg)
     DispatchMessageW(&msg);
 }
 
-HWND Win32Window::control(std::string_view name) const
+const FieldEdit* Win32Window::fieldOf(HWND hwnd) const
 {
-    for (std::size_t i = 0; i < controlRows.size(); ++i)
-        if (controlRows[i].name == name)
-            return controls_[i];
-    return nullptr;
+    const auto found =
+        std::find_if(edits_.begin(), edits_.end(), [hwnd](const auto& field) { return field && field->handle() == hwnd; });
+    return found == edits_.end() ? nullptr : found->get();
 }
 
-std::optional<TextField> Win32Window::fieldOf(HWND hwnd) const
-{
-    const auto* const found = std::find(edits_.begin(), edits_.end(), hwnd);
-    if (!hwnd || found == edits_.end())
-        return std::nullopt;
-    return static_cast<TextField>(found - edits_.begin());
-}
+std::string Win32Window::text(TextField field) const { return edit(field).text(); }
 
-std::string Win32Window::text(TextField field) const
-{
-    HWND h = edit(field);
-    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(GetWindowTextW(h, wide.data(), static_cast<int>(wide.size()))));
-    return utf8Text(wide);
-}
+void Win32Window::setText(TextField field, const std::string& text) { edit(field).writeText(text); }
 
-void Win32Window::setText(TextField field, const std::string& text)
-{
-    SetWindowTextW(edit(field), wideText(text).c_str());
-}
+BoxValue Win32Window::value(CheckBox which) const { return box(which).value(); }
 
-int Win32Window::value(CheckBox which) const
-{
-    return static_cast<int>(SendMessageW(box(which), BM_GETCHECK, 0, 0));
-}
+void Win32Window::showValue(CheckBox which, BoxValue value) { box(which).showValue(value); }
 
-// BM_SETCHECK notifies nobody, and its three states are numbered as the values are.
-void Win32Window::showValue(CheckBox which, int value)
-{
-    SendMessageW(box(which), BM_SETCHECK, static_cast<WPARAM>(value), 0);
-}
+bool Win32Window::boxEnabled(CheckBox which) const { return box(which).enabled(); }
 
-bool Win32Window::boxEnabled(CheckBox which) const { return IsWindowEnabled(box(which)) != FALSE; }
+void Win32Window::setBoxEnabled(CheckBox which, bool enabled) { box(which).setEnabled(enabled); }
 
-void Win32Window::setBoxEnabled(CheckBox which, bool enabled) { EnableWindow(box(which), enabled); }
+void Win32Window::setLook(TextField field, Look look) { edit(field).setLook(look); }
 
-void Win32Window::setLocked(TextField field, bool locked) { SendMessageW(edit(field), EM_SETREADONLY, locked, 0); }
-
-void Win32Window::setBackColor(TextField field, SystemColour colour)
-{
-    backColors_[static_cast<std::size_t>(field)] = colour;
-    InvalidateRect(edit(field), nullptr, TRUE);
-}
-
-void Win32Window::showMessage(const std::string& text)
-{
-    if (messages_) {
-        messages_->showMessage(text);
-        return;
-    }
-    // A control pressed when the message comes up still holds the mouse, and the release
-    // would click it behind the message. It lets go now: the click is lost, and nothing
-    // is left held down.
-    if (HWND captured = GetCapture(); captured && IsChild(hwnd_, captured))
-        ReleaseCapture();
-    messageShown_ = true;
-    MessageBoxW(hwnd_, wideText(text).c_str(), wideText(windowRow.caption).c_str(), MB_OK);
-    messageShown_ = false;
-}
+void Win32Window::showMessage(const std::string& text) { messages_->showMessage(text); }
 
 void Win32Window::unload()
 {
@@ -401,15 +330,18 @@ void Win32Window::unload()
 void Win32Window::commandFrom(std::size_t index)
 {
     const ControlRow& row = controlRows[index];
-    if (messageShown_ || !events_ || (row.kind != Kind::CheckBox && row.kind != Kind::PushButton))
+    // A click that arrives while a message is up was pressed before it came; it is lost.
+    if ((ownMessages_ && ownMessages_->showing()) || !events_)
+        return;
+    if (row.id.kind != Kind::CheckBox && row.id.kind != Kind::PushButton)
         return;
     // The field the click took the focus from is reported first, even when the click came
     // from an access key and not from the mouse.
     reportFieldsLeft();
-    if (const auto which = checkBoxNamed(row.name))
-        events_->boxClicked(*which);
-    else if (const auto button = buttonNamed(row.name))
-        events_->buttonClicked(*button);
+    if (row.id.kind == Kind::CheckBox)
+        events_->boxClicked(row.id.checkBox());
+    else
+        events_->buttonClicked(row.id.button());
 }
 
 void Win32Window::reportFieldsLeft()
@@ -455,14 +387,9 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-        // Read-only fields ask as statics do; either way the field's own colour answers.
-        if (const auto field = fieldOf(reinterpret_cast<HWND>(lParam))) {
-            const int index = static_cast<int>(backColors_[static_cast<std::size_t>(*field)]);
-            auto* dc = reinterpret_cast<HDC>(wParam);
-            SetBkColor(dc, GetSysColor(index));
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(index));
-        }
+        // Read-only fields ask as statics do; either way the field answers with its look.
+        if (const FieldEdit* field = fieldOf(reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(field->paint(reinterpret_cast<HDC>(wParam)));
         break;
     case WM_ACTIVATE:
         // The focus leaves with the window and comes back to the same control.
@@ -470,11 +397,11 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus))
                 lastFocus_ = focus;
         } else {
-            SetFocus(lastFocus_ && IsWindowEnabled(lastFocus_) ? lastFocus_ : firstInTabOrder_);
+            SetFocus(lastFocus_ && IsWindowEnabled(lastFocus_) ? lastFocus_ : controls_[firstFocus]);
         }
         return 0;
     case WM_SETFOCUS:
-        SetFocus(lastFocus_ ? lastFocus_ : firstInTabOrder_);
+        SetFocus(lastFocus_ ? lastFocus_ : controls_[firstFocus]);
         return 0;
     case WM_CLOSE:
         if (events_)
@@ -497,45 +424,6 @@ LRESULT Win32Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Win32Window::fieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                        DWORD_PTR window)
-{
-    auto* self = reinterpret_cast<Win32Window*>(window);
-    switch (message) {
-    case WM_KILLFOCUS:
-        // Only a move to another control of this window leaves the field; another program
-        // or a message box taking the focus does not. The handler runs once the focus
-        // change is over, and always before the click that caused it.
-        if (auto* next = reinterpret_cast<HWND>(wParam); next && IsChild(self->hwnd_, next))
-            if (const auto field = self->fieldOf(hwnd)) {
-                self->fieldsLeft_.push_back(*field);
-                PostMessageW(self->hwnd_, fieldsLeftMessage, 0, 0);
-            }
-        break;
-    case WM_LBUTTONDBLCLK:
-        // A click back into the field soon after the click that last entered it comes as a
-        // double click, for which the edit control takes no focus: what the user typed next
-        // went into the field just left. The field takes the focus as on a single click, and
-        // then selects the word as on any double click.
-        if (GetFocus() != hwnd)
-            DefSubclassProc(hwnd, WM_LBUTTONDOWN, wParam, lParam);
-        break;
-    case WM_CHAR:
-        // Ctrl+A selects the whole text; not every edit control does this by itself.
-        if (wParam == 1) {
-            SendMessageW(hwnd, EM_SETSEL, 0, -1);
-            return 0;
-        }
-        break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, fieldProc, id);
-        break;
-    default:
-        break;
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace lumetra::ui

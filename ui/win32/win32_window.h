@@ -7,10 +7,14 @@
 #include <windows.h>
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "field_edit.h"
+#include "message_box.h"
+#include "value_check_box.h"
 #include "window.h"
 #include "window_description.h"
 
@@ -41,23 +45,21 @@ public:
     bool processPending();
 
     HWND handle() const { return hwnd_; }
-    HWND control(std::string_view name) const;
+    // The control of a row of the stored description.
+    HWND control(std::size_t row) const { return controls_[row]; }
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    int value(CheckBox box) const override;
-    void showValue(CheckBox box, int value) override;
+    BoxValue value(CheckBox box) const override;
+    void showValue(CheckBox box, BoxValue value) override;
     bool boxEnabled(CheckBox box) const override;
     void setBoxEnabled(CheckBox box, bool enabled) override;
-    void setLocked(TextField field, bool locked) override;
-    void setBackColor(TextField field, SystemColour colour) override;
+    void setLook(TextField field, Look look) override;
     void showMessage(const std::string& text) override;
     void unload() override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK fieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR window);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Destroys the window and what it holds.
@@ -69,28 +71,28 @@ private:
     void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
-    HWND edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
-    HWND box(CheckBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
-    // The field this control is, if it is one.
-    std::optional<TextField> fieldOf(HWND hwnd) const;
+    FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
+    ValueCheckBox& box(CheckBox which) { return *boxes_[static_cast<std::size_t>(which)]; }
+    const ValueCheckBox& box(CheckBox which) const { return *boxes_[static_cast<std::size_t>(which)]; }
+    // The field whose edit control this is, if any.
+    const FieldEdit* fieldOf(HWND hwnd) const;
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    std::array<HWND, controlRows.size()> controls_{};
-    std::array<HWND, textFieldNames.size()> edits_{};
-    std::array<HWND, checkBoxNames.size()> boxes_{};
-    std::array<SystemColour, textFieldNames.size()> backColors_{};
+    // Every control by its row; the fields and boxes again by their ids.
+    std::array<HWND, controlCount> controls_{};
+    std::array<std::unique_ptr<FieldEdit>, textFieldNames.size()> edits_;
+    std::array<std::optional<ValueCheckBox>, checkBoxNames.size()> boxes_;
     HFONT font_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::unique_ptr<MessageBoxes> ownMessages_;
     Messages* messages_;
     UserEvents* events_ = nullptr;
     // Fields the focus has left for another control, reported once the focus change is over.
     std::vector<TextField> fieldsLeft_;
-    HWND firstInTabOrder_ = nullptr;
     HWND lastFocus_ = nullptr;
-    bool messageShown_ = false;
 };
 
 }  // namespace lumetra::ui

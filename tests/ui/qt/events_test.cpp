@@ -20,7 +20,7 @@ using BindingEvents = WindowTest;
 TEST_F(BindingEvents, AClickOnABoxIsReportedOnceAndTheProgramsAssignmentAddsNothing)
 {
     // The handlers answer the click by assigning the box a new value.
-    events.reaction = [this](const std::string&) { window->showValue(CheckBox::chkNatSX, 0); };
+    events.reaction = [this](const std::string&) { window->showValue(CheckBox::chkNatSX, Clear); };
     click(box("chkNatSX"));
     EXPECT_EQ(events.events, Events{"click chkNatSX"});
     EXPECT_EQ(box("chkNatSX")->checkState(), Qt::Unchecked);
@@ -41,7 +41,7 @@ TEST_F(BindingEvents, TheBoxShowsOnlyWhatTheProgramAssigns)
 
 TEST_F(BindingEvents, AGreyedBoxShowsItsThirdStateAndADisabledOneTakesNoClick)
 {
-    window->showValue(CheckBox::chkUseObjectScale, 2);
+    window->showValue(CheckBox::chkUseObjectScale, Greyed);
     window->setBoxEnabled(CheckBox::chkUseObjectScale, false);
     EXPECT_EQ(box("chkUseObjectScale")->checkState(), Qt::PartiallyChecked);
     click(box("chkUseObjectScale"));

@@ -1,6 +1,6 @@
 // The text fields of the Qt binding: the typing limit holds for what the user types or
-// pastes and never for what the program writes, a locked field refuses typing, and the two
-// looks take their colours from the desktop's palette.
+// pastes and never for what the program writes, a read-only field refuses typing, and the
+// two looks take their colours from the desktop's palette.
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,7 +21,7 @@ class TypingLimit : public WindowTest, public ::testing::WithParamInterface<Limi
 TEST_P(TypingLimit, RefusesTheCharacterPastTheLimit)
 {
     const LimitRow& row = GetParam();
-    window->setLocked(*textFieldNamed(row.field), false);
+    window->setLook(fieldNamed(row.field), Look::Editable);
     typeInto(row.field, QString(row.limit + 1, '1'));
     EXPECT_EQ(text(row.field), std::string(static_cast<std::size_t>(row.limit), '1'));
 }
@@ -33,7 +33,7 @@ TEST_F(Fields, TheCoordinatesTakeThirtyTypedCharacters)
     const QString thirty = "123456789012345678901234567890";
     for (const char* name : {"txtX", "txtY", "txtZ"}) {
         SCOPED_TRACE(name);
-        window->setLocked(*textFieldNamed(name), false);
+        window->setLook(fieldNamed(name), Look::Editable);
         typeInto(name, thirty);
         EXPECT_EQ(text(name), thirty.toStdString());
     }
@@ -82,9 +82,9 @@ TEST_F(Fields, AProgramsWriteIsNeverCutAndCanStillBeShortenedByTheUser)
     EXPECT_EQ(text("txtPitch"), "-45.") << "once within the limit, the limit holds again";
 }
 
-TEST_F(Fields, ALockedFieldRefusesTypingButTakesTheFocus)
+TEST_F(Fields, AReadOnlyFieldRefusesTypingButTakesTheFocus)
 {
-    window->setLocked(TextField::txtHeading, true);
+    window->setLook(TextField::txtHeading, Look::ReadOnly);
     click(edit("txtHeading"));
     EXPECT_EQ(focusedName(), "txtHeading");
     QTest::keyClicks(edit("txtHeading"), "12");
@@ -96,11 +96,11 @@ TEST_F(Fields, TheTwoLooksTakeTheirColoursFromThePalette)
     const QColor windowBackground = QApplication::palette().color(QPalette::Base);
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     ASSERT_NE(windowBackground, buttonFace) << "the two looks must be told apart";
-    window->setBackColor(TextField::txtHeading, SystemColour::ButtonFace);
+    window->setLook(TextField::txtHeading, Look::ReadOnly);
     EXPECT_EQ(edit("txtHeading")->palette().color(QPalette::Base), buttonFace);
-    window->setBackColor(TextField::txtHeading, SystemColour::WindowBackground);
+    window->setLook(TextField::txtHeading, Look::Editable);
     EXPECT_EQ(edit("txtHeading")->palette().color(QPalette::Base), windowBackground);
-    EXPECT_FALSE(edit("txtHeading")->isReadOnly()) << "the colour alone does not lock the field";
+    EXPECT_FALSE(edit("txtHeading")->isReadOnly());
 }
 
 }  // namespace

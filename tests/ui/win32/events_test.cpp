@@ -16,7 +16,7 @@ using MessageBoxes = WithMessageBoxes;
 TEST_F(BindingEvents, AClickOnABoxIsReportedOnceAndTheProgramsAssignmentAddsNothing)
 {
     // The handlers answer the click by assigning the box a new value.
-    events.reaction = [this](const std::string&) { window->showValue(CheckBox::chkNatSX, 0); };
+    events.reaction = [this](const std::string&) { window->showValue(CheckBox::chkNatSX, Clear); };
     click("chkNatSX");
     EXPECT_EQ(events.events, Events{"click chkNatSX"});
     EXPECT_EQ(check("chkNatSX"), BST_UNCHECKED);
@@ -38,7 +38,7 @@ TEST_F(BindingEvents, TheBoxShowsOnlyWhatTheProgramAssigns)
 
 TEST_F(BindingEvents, AGreyedBoxShowsItsThirdStateAndADisabledOneTakesNoClick)
 {
-    window->showValue(CheckBox::chkUseObjectScale, 2);
+    window->showValue(CheckBox::chkUseObjectScale, Greyed);
     window->setBoxEnabled(CheckBox::chkUseObjectScale, false);
     EXPECT_EQ(check("chkUseObjectScale"), BST_INDETERMINATE);
     click("chkUseObjectScale");

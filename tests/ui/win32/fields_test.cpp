@@ -1,6 +1,6 @@
 // The text fields of the Win32 binding: the typing limit holds for what the user types or
-// pastes and never for what the program writes, a locked field refuses typing but lets its
-// text be selected and copied, and the two looks answer with their system brushes.
+// pastes and never for what the program writes, a read-only field refuses typing but lets
+// its text be selected and copied, and the two looks answer with their system brushes.
 
 #include "binding_rows.h"
 #include "window_fixture.h"
@@ -16,7 +16,7 @@ class TypingLimit : public WindowTest, public ::testing::WithParamInterface<Limi
 TEST_P(TypingLimit, RefusesTheCharacterPastTheLimit)
 {
     const LimitRow& row = GetParam();
-    window->setLocked(*textFieldNamed(row.field), false);
+    window->setLook(fieldNamed(row.field), Look::Editable);
     typeInto(row.field, std::string(static_cast<std::size_t>(row.limit) + 1, '1'));
     EXPECT_EQ(text(row.field), std::string(static_cast<std::size_t>(row.limit), '1'));
 }
@@ -28,7 +28,7 @@ TEST_F(Fields, TheCoordinatesTakeThirtyTypedCharacters)
     const std::string thirty = "123456789012345678901234567890";
     for (const char* name : {"txtX", "txtY", "txtZ"}) {
         SCOPED_TRACE(name);
-        window->setLocked(*textFieldNamed(name), false);
+        window->setLook(fieldNamed(name), Look::Editable);
         typeInto(name, thirty);
         EXPECT_EQ(text(name), thirty);
     }
@@ -72,9 +72,9 @@ TEST_F(Fields, AProgramsWriteIsNeverCutAndCanStillBeShortenedByTheUser)
     EXPECT_EQ(text("txtPitch"), "-45.") << "once within the limit, the limit holds again";
 }
 
-TEST_F(Fields, ALockedFieldRefusesTypingButTakesTheFocusAndItsTextCanBeCopied)
+TEST_F(Fields, AReadOnlyFieldRefusesTypingButTakesTheFocusAndItsTextCanBeCopied)
 {
-    window->setLocked(TextField::txtHeading, true);
+    window->setLook(TextField::txtHeading, Look::ReadOnly);
     click("txtHeading");
     EXPECT_EQ(focusedName(), "txtHeading");
     type("12");
@@ -108,18 +108,16 @@ TEST_F(Fields, AFieldClickedAgainAtOnceAfterTabTakesWhatIsTypedNext)
 
 struct LookRow {
     const char* name;
-    bool locked;
-    SystemColour colour;
+    Look look;
     int systemColour;  // COLOR_WINDOW is 5, COLOR_BTNFACE 15
 };
 
 class Looks : public WindowTest, public ::testing::WithParamInterface<LookRow> {};
 
-TEST_P(Looks, TheFieldIsPaintedWithTheSystemBrushOfItsColour)
+TEST_P(Looks, TheFieldIsPaintedWithTheSystemBrushOfItsLook)
 {
     const LookRow& row = GetParam();
-    window->setLocked(TextField::txtHeading, row.locked);
-    window->setBackColor(TextField::txtHeading, row.colour);
+    window->setLook(TextField::txtHeading, row.look);
     HDC dc = GetDC(control("txtHeading"));
     for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC}) {
         const LRESULT brush = SendMessageW(window->handle(), message, reinterpret_cast<WPARAM>(dc),
@@ -130,11 +128,9 @@ TEST_P(Looks, TheFieldIsPaintedWithTheSystemBrushOfItsColour)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    LockedOrNot, Looks,
-    ::testing::Values(LookRow{"AnEditableFieldOnTheWindowColour", false, SystemColour::WindowBackground, 5},
-                      LookRow{"AnEditableFieldOnTheButtonFace", false, SystemColour::ButtonFace, 15},
-                      LookRow{"ALockedFieldOnTheButtonFace", true, SystemColour::ButtonFace, 15},
-                      LookRow{"ALockedFieldOnTheWindowColour", true, SystemColour::WindowBackground, 5}),
+    EditableOrReadOnly, Looks,
+    ::testing::Values(LookRow{"AnEditableFieldOnTheWindowColour", Look::Editable, 5},
+                      LookRow{"AReadOnlyFieldOnTheButtonFace", Look::ReadOnly, 15}),
     rowName);
 
 }  // namespace

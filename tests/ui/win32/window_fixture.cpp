@@ -162,8 +162,9 @@ bool WindowTest::waitUntil(const std::function<bool()>& condition, DWORD millise
 
 HWND WindowTest::control(std::string_view name) const
 {
-    if (HWND hwnd = window->control(name))
-        return hwnd;
+    for (std::size_t row = 0; row < controlRows.size(); ++row)
+        if (controlRows[row].name() == name)
+            return window->control(row);
     throw std::runtime_error("the window has no control named " + std::string(name));
 }
 
@@ -177,9 +178,9 @@ int WindowTest::check(std::string_view name) const
 std::string WindowTest::focusedName() const
 {
     const HWND focus = GetFocus();
-    for (const ControlRow& row : controlRows)
-        if (focus && window->control(row.name) == focus)
-            return std::string(row.name);
+    for (std::size_t row = 0; row < controlRows.size(); ++row)
+        if (focus && window->control(row) == focus)
+            return std::string(controlRows[row].name());
     return "";
 }
 
