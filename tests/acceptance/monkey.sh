@@ -7,14 +7,18 @@
 # the three layouts.
 #
 # Usage: monkey.sh PATH/TO/lumetra
-# Environment: ACCEPTANCE_MONKEY_SECONDS, how long to act (default 30);
-# ACCEPTANCE_MONKEY_SEED, the random seed (default 1, fixed so that a failing run can be
-# repeated without having to find its seed; it is printed either way).
+# Environment: ACCEPTANCE_MONKEY_ACTIONS, how many actions to take (default 100, about 30 s
+# on a 2-core machine; a count, not a time, so that a seed gives the same session on a
+# fast machine and a slow one); ACCEPTANCE_MONKEY_SEED, the random seed (default 1, fixed
+# so that a failing run can be repeated without having to find its seed; it is printed
+# either way).
 source "$(dirname "$0")/lib.sh"
 acc_begin monkey "${1:?usage: monkey.sh PATH/TO/lumetra}"
-seconds=${ACCEPTANCE_MONKEY_SECONDS:-30}
+total=${ACCEPTANCE_MONKEY_ACTIONS:-100}
 seed=${ACCEPTANCE_MONKEY_SEED:-1}
+[[ $total =~ ^[0-9]+$ ]] || fail "ACCEPTANCE_MONKEY_ACTIONS must be a whole number, not '$total'"
 [[ $seed =~ ^[0-9]+$ ]] || fail "ACCEPTANCE_MONKEY_SEED must be a whole number, not '$seed'"
+total=$((10#$total)) seed=$((10#$seed))
 
 # Every choice is drawn from two sequences of the seed (Park and Miller's minimal standard
 # generator): one for the actions and one for the key that dismisses each message box. When
@@ -33,7 +37,7 @@ draw() {
   state=$((state * 16807 % 2147483647))
   R=$((state % $1))
 }
-echo "monkey: seed $seed, $seconds s (ACCEPTANCE_MONKEY_SEED=$seed repeats this run)"
+echo "monkey: seed $seed, $total actions (ACCEPTANCE_MONKEY_SEED=$seed ACCEPTANCE_MONKEY_ACTIONS=$total repeats this run)"
 acc_start_display
 acc_start_app
 learn_boxes
@@ -257,18 +261,13 @@ act() {
 }
 
 start=$(now_ms)
-deadline=$((start + seconds * 1000))
-half=$((start + seconds * 500))
-read_half=""
-while (($(now_ms) < deadline)); do
+half=$(((total + 1) / 2))
+while ((actions < total)); do
   act
   alive
   if find_message; then dismiss_messages; fi
   ((actions % 10 == 0)) && check_boxes
-  if [ -z "$read_half" ] && (($(now_ms) >= half)); then
-    read_half=1
-    check_fields
-  fi
+  ((actions == half)) && check_fields
 done
 elapsed=$(($(now_ms) - start))
 check_boxes
