@@ -254,7 +254,8 @@ clip_own() {
 }
 
 clip_text() { timeout 2 xclip -selection clipboard -o 2>/dev/null; }
-clip_is() { [ "$(clip_text)" = "$1" ]; }
+# The x keeps the trailing newlines of the text, which $(...) would cut.
+clip_is() { local now; now=$(clip_text && printf x) || return 1; [ "${now%x}" = "$1" ]; }
 clip_changed() { local now; now=$(clip_text) && [ "$now" != "$1" ]; }
 
 # copy_focused [MILLISECONDS]: selects all of the focused control, copies it, and prints

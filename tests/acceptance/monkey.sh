@@ -7,15 +7,37 @@
 # the three layouts.
 #
 # Usage: monkey.sh PATH/TO/lumetra
-# Environment: ACCEPTANCE_MONKEY_SECONDS, how long to act (default 30);
-# ACCEPTANCE_MONKEY_SEED, the random seed (default 1, fixed so that a failing run can be
-# repeated without having to find its seed; it is printed either way).
+# Environment: ACCEPTANCE_MONKEY_ACTIONS, how many actions to take (default 100, about 30 s
+# on a 2-core machine; a count, not a time, so that a seed gives the same session on a
+# fast machine and a slow one); ACCEPTANCE_MONKEY_SEED, the random seed (default 1, fixed
+# so that a failing run can be repeated without having to find its seed; it is printed
+# either way).
 source "$(dirname "$0")/lib.sh"
 acc_begin monkey "${1:?usage: monkey.sh PATH/TO/lumetra}"
-seconds=${ACCEPTANCE_MONKEY_SECONDS:-30}
+total=${ACCEPTANCE_MONKEY_ACTIONS:-100}
 seed=${ACCEPTANCE_MONKEY_SEED:-1}
-RANDOM=$seed
-echo "monkey: seed $seed, $seconds s (ACCEPTANCE_MONKEY_SEED=$seed repeats this run)"
+[[ $total =~ ^[0-9]+$ ]] || fail "ACCEPTANCE_MONKEY_ACTIONS must be a whole number, not '$total'"
+[[ $seed =~ ^[0-9]+$ ]] || fail "ACCEPTANCE_MONKEY_SEED must be a whole number, not '$seed'"
+total=$((10#$total)) seed=$((10#$seed))
+
+# Every choice is drawn from two sequences of the seed (Park and Miller's minimal standard
+# generator): one for the actions and one for the key that dismisses each message box. When
+# a box is found, and so how many are found between two actions, depends on the machine's
+# speed; with their own sequence the boxes cannot shift the actions that follow. bash's
+# RANDOM is a single sequence, and one read in a $(...) advances only in the subshell.
+# shellcheck disable=SC2034 # read by name in draw
+rng_act=$((seed % 2147483646 + 1))
+# shellcheck disable=SC2034
+rng_msg=$(((seed + 1000003) % 2147483646 + 1))
+
+# draw N [msg]: sets R to the next number from 0 to N-1 of the actions' sequence (of the
+# message boxes' with msg). It sets a global so that it is never called in a subshell.
+draw() {
+  local -n state=rng_${2:-act}
+  state=$((state * 16807 % 2147483647))
+  R=$((state % $1))
+}
+echo "monkey: seed $seed, $total actions (ACCEPTANCE_MONKEY_SEED=$seed ACCEPTANCE_MONKEY_ACTIONS=$total repeats this run)"
 acc_start_display
 acc_start_app
 learn_boxes
@@ -62,7 +84,8 @@ dismiss_messages() {
     note "message: $text"
     has_bad_number "$text" && monkey_fail "a message box shows an infinity or NaN: '$text'"
     messages=$((messages + 1))
-    if ((RANDOM % 2)); then dismiss_message Return; else dismiss_message Escape; fi
+    draw 2 msg
+    if ((R)); then dismiss_message Return; else dismiss_message Escape; fi
     alive
   done
 }
@@ -96,16 +119,15 @@ check_boxes() {
 
 # check_fields: reads every field, the two below the visible area too, and looks for an
 # infinity or NaN. Two fields are entered first so that the field typed into last has
-# been left and tidied.
+# been left and tidied. monkey_read sets READ: in a $(...) the boxes it dismisses would
+# draw their keys in the subshell, and a failure would end only the subshell.
 monkey_read() {
-  local text
   dismiss_messages
   click_control "$1"
   sleep 0.1
   dismiss_messages
-  text=$(copy_focused 1500) || text=""
+  READ=$(copy_focused 1500) || READ=""
   dismiss_messages
-  printf '%s' "$text"
 }
 
 check_fields() {
@@ -114,7 +136,8 @@ check_fields() {
   click_control txtGridSize
   click_control txtDistance
   for name in "${FIELDS[@]}"; do
-    text=$(monkey_read "$name")
+    monkey_read "$name"
+    text=$READ
     note "field $name: $text"
     has_bad_number "$text" && monkey_fail "$name shows '$text'"
   done
@@ -132,8 +155,16 @@ check_fields() {
 }
 
 # What is typed: numbers, too long numbers, numbers beyond the range of a double, words.
-# Each replaces the whole text of the field. The lists are read through pick.
-long_digits() { local n=$((20 + RANDOM % 60)) s=""; while ((${#s} < n)); do s+=$RANDOM; done; echo "${s:0:n}"; }
+# Each replaces the whole text of the field. The lists are read through pick. The
+# functions that draw set a global instead of printing, so that no draw is made in a
+# $(...), whose output would also lose the trailing newlines of a pasted text.
+long_digits() {
+  local n s=""
+  draw 60
+  n=$((20 + R))
+  while ((${#s} < n)); do draw 32768; s+=$R; done
+  TEXT=${s:0:n}
+}
 # shellcheck disable=SC2034
 typed_texts=(0 -0 1 -1 0.05 2.25 13.5 359.95 89.95 -45.5 1e3 1e308 1e309 -1e400 9e99999 0.0000001
   '1,5' ' 12 ft' abc - . -. +5 ++5 e5 1e 1e- 0x10 inf -inf nan NaN Infinity 99999999999
@@ -152,51 +183,62 @@ pair_boxes=(chkArmadillo2Max chkMax2Armadillo chkNatSX chkBajaStuntEnduro)
 # shellcheck disable=SC2034
 keys=(Tab Tab shift+Tab Return Escape BackSpace Delete Home End Left ctrl+z ctrl+a ctrl+c ctrl+x ctrl+v)
 
-pick() { local -n list=$1; echo "${list[RANDOM % ${#list[@]}]}"; }
+pick() { local -n list=$1; draw ${#list[@]}; PICKED=${list[R]}; }
 
 # A click anywhere in the client area but on Exit (whose button ends the session).
 random_point() {
-  local x y
   while :; do
-    x=$((RANDOM % 377)) y=$((RANDOM % 343))
-    ((x >= CTL_X[btnExit] - 2 && x < CTL_X[btnExit] + CTL_W[btnExit] + 2 &&
-      y >= CTL_Y[btnExit] - 2 && y < CTL_Y[btnExit] + CTL_H[btnExit] + 2)) || break
+    draw 377
+    POINT_X=$R
+    draw 343
+    POINT_Y=$R
+    ((POINT_X >= CTL_X[btnExit] - 2 && POINT_X < CTL_X[btnExit] + CTL_W[btnExit] + 2 &&
+      POINT_Y >= CTL_Y[btnExit] - 2 && POINT_Y < CTL_Y[btnExit] + CTL_H[btnExit] + 2)) || break
   done
-  echo "$x $y"
 }
 
 act() {
-  local roll=$((RANDOM % 100)) name text point
-  case $roll in
+  local name text
+  draw 100
+  case $R in
     [0-9] | 1[0-9] | 2[0-4])
-      name=$(pick targets)
+      pick targets
+      name=$PICKED
       note "click $name"
       click_control "$name"
       ;;
     2[5-9] | 3[0-9] | 4[0-4])
-      name=$(pick FIELDS)
-      if ((RANDOM % 3 == 0)); then text=$(long_digits); else text=$(pick typed_texts); fi
+      pick FIELDS
+      name=$PICKED
+      draw 3
+      if ((R == 0)); then long_digits; else pick typed_texts; TEXT=$PICKED; fi
+      text=$TEXT
       note "type into $name: '$text'"
       click_control "$name"
       key ctrl+a
       type_text "$text"
       ;;
     4[5-9] | 5[0-4])
-      name=$(pick FIELDS)
-      text=$(pick pasted_texts)
+      pick FIELDS
+      name=$PICKED
+      pick pasted_texts
+      text=$PICKED
       note "paste into $name: $(printf '%q' "$text")"
       clip_own "$text"
       click_control "$name"
       key ctrl+a ctrl+v
       ;;
     5[5-9] | 6[0-9])
-      text=$(pick keys)
+      pick keys
+      text=$PICKED
       note "key $text"
       key "$text"
       ;;
     7[0-9])
-      name=$(pick pair_boxes)
-      if ((RANDOM % 2)); then
+      pick pair_boxes
+      name=$PICKED
+      draw 2
+      if ((R)); then
         note "click $name, then space"
         click_control "$name"
         key space
@@ -206,10 +248,9 @@ act() {
       fi
       ;;
     8[0-9])
-      point=$(random_point)
-      note "click at $point"
-      # shellcheck disable=SC2086
-      click_at $point
+      random_point
+      note "click at $POINT_X $POINT_Y"
+      click_at "$POINT_X" "$POINT_Y"
       ;;
     *)
       note "click btnCalculate"
@@ -220,18 +261,13 @@ act() {
 }
 
 start=$(now_ms)
-deadline=$((start + seconds * 1000))
-half=$((start + seconds * 500))
-read_half=""
-while (($(now_ms) < deadline)); do
+half=$(((total + 1) / 2))
+while ((actions < total)); do
   act
   alive
   if find_message; then dismiss_messages; fi
   ((actions % 10 == 0)) && check_boxes
-  if [ -z "$read_half" ] && (($(now_ms) >= half)); then
-    read_half=1
-    check_fields
-  fi
+  ((actions == half)) && check_fields
 done
 elapsed=$(($(now_ms) - start))
 check_boxes
