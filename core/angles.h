@@ -13,8 +13,6 @@ class Angles {
 public:
     explicit Angles(Num pi) : pi_(pi) {}
 
-    Num pi() const { return pi_; }
-
     // The radian angle is (pi * degrees) / 180, the product taken first.
     Num cosD(Num degrees) const;
     Num sinD(Num degrees) const;

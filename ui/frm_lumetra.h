@@ -28,8 +28,6 @@ public:
     FrmLumetra(FrmLumetra&&) = delete;
     FrmLumetra& operator=(FrmLumetra&&) = delete;
 
-    Num pi() const { return angles_.pi(); }
-
     // What the user does.
     void boxClicked(CheckBox box) override;
     void buttonClicked(Button button) override;
