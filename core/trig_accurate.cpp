@@ -112,40 +112,28 @@ Reduction reduceAbs(double ax, Width width)
     return reduce(ax, width);
 }
 
-// Taylor series in r for |r| <= pi/4: each term loses at most a unit in the product and one
-// in the division; the error of r passes through with a factor below 1, and that of r^2
-// adds less than a fifth of it.
-Bounded sinOf(const Bounded& r)
+// The Taylor series of sin r (from r) or cos r (from 1) for |r| <= pi/4: each term is the
+// one before times -r^2 / (j (j + 1)), and loses at most a unit in the product and one in
+// the division. The error of r passes through with a factor below 1, and that of r^2 adds
+// less than a fifth of it.
+Bounded series(const Bounded& r, const WideFixed& first, std::uint64_t firstJ)
 {
     const WideFixed r2 = r.value * r.value;
-    WideFixed term = r.value;
-    WideFixed sum = r.value;
+    WideFixed term = first;
+    WideFixed sum = first;
     std::uint64_t terms = 0;
-    for (std::uint64_t j = 2;; j += 2) {
+    for (std::uint64_t j = firstJ;; j += 2) {
         term = (term * r2).dividedBy(j * (j + 1));
         if (term.isZero())
             break;
-        sum = (j / 2) % 2 == 1 ? sum - term : sum + term;
+        sum = terms % 2 == 0 ? sum - term : sum + term;
         ++terms;
     }
     return {sum, 2 * r.error + 2 * terms + 4};
 }
 
-Bounded cosOf(const Bounded& r)
-{
-    const WideFixed r2 = r.value * r.value;
-    WideFixed term = one(r.value.width());
-    WideFixed sum = term;
-    std::uint64_t terms = 0;
-    for (std::uint64_t j = 1;; j += 2) {
-        term = (term * r2).dividedBy(j * (j + 1));
-        if (term.isZero())
-            break;
-        sum = (j / 2) % 2 == 0 ? sum - term : sum + term;
-        ++terms;
-    }
-    return {sum, 2 * r.error + 2 * terms + 4};
-}
+Bounded sinOf(const Bounded& r) { return series(r, r.value, 2); }
+Bounded cosOf(const Bounded& r) { return series(r, one(r.value.width()), 1); }
 
 std::optional<double> decided(const Bounded& v)
 {

@@ -192,43 +192,25 @@ std::optional<double> fastAtan(double x)
     return roundedIfSure(negatedIf(v, x < 0), atanBound);
 }
 
+// A function of an angle: its value at a tiny argument, the fast evaluation where the fast
+// reduction holds, and the careful one wherever the fast one cannot decide.
+double angleFunction(double x, double atTiny, std::optional<double> (*fast)(double), double (*careful)(double))
+{
+    if (!(fabs(x) <= DBL_MAX))
+        return x - x;
+    if (fabs(x) < tiny)
+        return atTiny;
+    if (fabs(x) < fastReductionLimit)
+        if (const std::optional<double> v = fast(x))
+            return *v;
+    return careful(x);
+}
+
 }  // namespace
 
-double sin(double x)
-{
-    if (!(fabs(x) <= DBL_MAX))
-        return x - x;
-    if (fabs(x) < tiny)
-        return x;
-    if (fabs(x) < fastReductionLimit)
-        if (const std::optional<double> v = fastSin(x))
-            return *v;
-    return carefulSin(x);
-}
-
-double cos(double x)
-{
-    if (!(fabs(x) <= DBL_MAX))
-        return x - x;
-    if (fabs(x) < tiny)
-        return 1.0;
-    if (fabs(x) < fastReductionLimit)
-        if (const std::optional<double> v = fastCos(x))
-            return *v;
-    return carefulCos(x);
-}
-
-double tan(double x)
-{
-    if (!(fabs(x) <= DBL_MAX))
-        return x - x;
-    if (fabs(x) < tiny)
-        return x;
-    if (fabs(x) < fastReductionLimit)
-        if (const std::optional<double> v = fastTan(x))
-            return *v;
-    return carefulTan(x);
-}
+double sin(double x) { return angleFunction(x, x, fastSin, carefulSin); }
+double cos(double x) { return angleFunction(x, 1.0, fastCos, carefulCos); }
+double tan(double x) { return angleFunction(x, x, fastTan, carefulTan); }
 
 double atan(double x)
 {
