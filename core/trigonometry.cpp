@@ -101,8 +101,8 @@ Offset offsetOf(double hi, double lo)
                                 (h2 * h2) * ((c[4] + c[5] * h) + h2 * (c[6] + c[7] * h)));
     const DoubleDouble p = twoProduct(f.slope, at.h, split(at.h));
     const double small = higher + (f.value.lo + (p.lo + (f.slope.hi * at.lo + f.slope.lo * at.h)));
-    // The value outweighs the linear term: at c > 0 it is at least c, which the linear
-    // term is not, and at 0 it is 0.
+    // The value outweighs the linear term: from c = 1/128 on it is more than twice the
+    // largest linear term, and at c = 0 it is 0.
     const DoubleDouble u = fastTwoSum(f.value.hi, p.hi);
     return fastTwoSum(u.hi, u.lo + small);
 }
