@@ -80,13 +80,6 @@ void CALLBACK onBoxTimer(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-std::string windowText(HWND hwnd)
-{
-    std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, wide.data(), static_cast<int>(wide.size()))));
-    return narrow(wide);
-}
-
 std::string clipboardText()
 {
     std::string text;

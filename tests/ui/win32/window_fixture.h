@@ -52,12 +52,6 @@ protected:
     std::unique_ptr<Win32Window> window;
 };
 
-// The window whose messages are real message boxes.
-class WithMessageBoxes : public WindowTest {
-protected:
-    void SetUp() override { open(nullptr); }
-};
-
 std::string windowText(HWND hwnd);
 std::string clipboardText();
 void setClipboardText(std::string_view text);

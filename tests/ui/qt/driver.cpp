@@ -1,0 +1,185 @@
+// The shared binding tests' driver for Qt: QTest's clicks and key presses on the widgets
+// themselves, delivered by the offscreen platform as a user's would be.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "qt_driver.h"
+
+namespace lumetra::ui::test {
+
+namespace {
+
+QPointer<QWidget> pressed;
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QColor desktopColour(QPalette::ColorRole role) { return QApplication::palette().color(role); }
+
+// The box opens only once the program's call has started its modal loop: this polls for it.
+void lookAtBoxWhenShown(const std::function<void(const MessageBoxSeen&)>& look, int triesLeft)
+{
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+        if (triesLeft > 0)
+            QTimer::singleShot(10, [look, triesLeft] { lookAtBoxWhenShown(look, triesLeft - 1); });
+        else
+            ADD_FAILURE() << "no message box of the window took the focus within 5 s";
+        return;
+    }
+    MessageBoxSeen seen{box->windowTitle().toStdString(), box->text().toStdString(), {}, box->icon() != QMessageBox::NoIcon};
+    for (const QAbstractButton* button : box->buttons())
+        seen.buttons.push_back(button->text().remove('&').toStdString());
+    look(seen);
+    box->accept();
+}
+
+}  // namespace
+
+const bool BindingTest::accessKeysTakeTheFocus = false;
+
+void BindingTest::open(Messages* sink)
+{
+    window = std::make_unique<QtWindow>(sink);
+    qt(*window).setUserEvents(&events);
+    qt(*window).show();
+    qt(*window).activateWindow();
+    QApplication::setActiveWindow(&qt(*window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&qt(*window)));
+}
+
+void BindingTest::TearDown() { window.reset(); }
+
+void BindingTest::pressMouse(std::string_view name) { QTest::mousePress(pressed = widget(*window, name), Qt::LeftButton); }
+
+void BindingTest::releaseMouse() { QTest::mouseRelease(pressed, Qt::LeftButton); }
+
+void BindingTest::press(Key key, Held held)
+{
+    static constexpr Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Space,     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+                                       Qt::Key_End, Qt::Key_Backspace, Qt::Key_A,      Qt::Key_C,     Qt::Key_V,
+                                       Qt::Key_X};
+    static constexpr Qt::KeyboardModifier modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
+                                                         Qt::AltModifier};
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &qt(*window);
+    QTest::keyClick(target, keys[static_cast<int>(key)], modifiers[static_cast<int>(held)]);
+}
+
+void BindingTest::type(std::string_view typed) { QTest::keyClicks(QApplication::focusWidget(), qs(typed)); }
+
+void BindingTest::focus(std::string_view name) { widget(*window, name)->setFocus(Qt::TabFocusReason); }
+
+// Qt's accessible Toggle action.
+void BindingTest::doDefaultAction(std::string_view name) { widget<QAbstractButton>(*window, name)->toggle(); }
+
+// What the window manager's close box asks for.
+void BindingTest::clickCloseBox() { qt(*window).close(); }
+
+void BindingTest::activateAnotherWindowAndComeBack()
+{
+    QWidget other;
+    for (QWidget* active : {&other, static_cast<QWidget*>(&qt(*window))}) {
+        active->show();
+        active->activateWindow();
+        QApplication::setActiveWindow(active);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(active));
+    }
+}
+
+void BindingTest::whenMessageBoxShown(std::function<void(const MessageBoxSeen&)> look)
+{
+    QTimer::singleShot(0, [look = std::move(look)] { lookAtBoxWhenShown(look, 500); });
+}
+
+bool BindingTest::waitUntil(const std::function<bool()>& condition, int milliseconds)
+{
+    return QTest::qWaitFor(condition, milliseconds);
+}
+
+std::string BindingTest::clipboard() const { return QApplication::clipboard()->text().toStdString(); }
+
+void BindingTest::setClipboard(std::string_view text) { QApplication::clipboard()->setText(qs(text)); }
+
+std::string BindingTest::text(std::string_view name) const
+{
+    const QWidget* control = widget(*window, name);
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text().toStdString();
+    if (auto* field = qobject_cast<const QLineEdit*>(control))
+        return field->text().toStdString();
+    if (auto* frame = qobject_cast<const QGroupBox*>(control))
+        return frame->title().toStdString();
+    return qobject_cast<const QAbstractButton*>(control)->text().toStdString();
+}
+
+// Qt numbers its states differently: PartiallyChecked is 1 and Checked is 2.
+BoxValue BindingTest::shownValue(std::string_view box) const
+{
+    const Qt::CheckState state = widget<QCheckBox>(*window, box)->checkState();
+    return state == Qt::Unchecked ? Clear : state == Qt::Checked ? Ticked : Greyed;
+}
+
+std::string BindingTest::focusedName() const
+{
+    const QWidget* focus = qt(*window).focusWidget();
+    return focus ? focus->objectName().toStdString() : "";
+}
+
+Rect BindingTest::place(std::string_view name) const
+{
+    const QWidget* control = widget(*window, name);
+    const QPoint at = control->mapTo(&qt(*window), QPoint(0, 0));
+    return {at.x(), at.y(), control->width(), control->height()};
+}
+
+int BindingTest::captionWidth(std::string_view name) const { return widget(*window, name)->sizeHint().width(); }
+
+bool BindingTest::visible(std::string_view name) const { return widget(*window, name)->isVisible(); }
+
+bool BindingTest::enabled(std::string_view name) const { return widget(*window, name)->isEnabled(); }
+
+bool BindingTest::heldDown(std::string_view button) const { return widget<QAbstractButton>(*window, button)->isDown(); }
+
+bool BindingTest::isDefaultButton(std::string_view button) const
+{
+    return widget<QPushButton>(*window, button)->isDefault() || widget<QPushButton>(*window, button)->autoDefault();
+}
+
+std::optional<Look> BindingTest::look(std::string_view field) const
+{
+    if (desktopColour(QPalette::Base) == desktopColour(QPalette::Button))
+        throw std::runtime_error("the desktop's palette does not tell the two looks apart");
+    const FieldEdit* edit = widget<FieldEdit>(*window, field);
+    if (edit->palette().color(QPalette::Base) != desktopColour(edit->isReadOnly() ? QPalette::Button : QPalette::Base))
+        return std::nullopt;
+    return edit->isReadOnly() ? Look::ReadOnly : Look::Editable;
+}
+
+int BindingTest::typingLimit(std::string_view field) const { return widget<FieldEdit>(*window, field)->typingLimit(); }
+
+bool BindingTest::alignedLeft(std::string_view field) const
+{
+    return (widget<FieldEdit>(*window, field)->alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+}
+
+WindowFrame BindingTest::frame() const
+{
+    const QtWindow& shown = qt(*window);
+    const Qt::WindowFlags flags = shown.windowFlags();
+    return {shown.windowTitle().toStdString(),          shown.width(),
+            shown.height(),                             shown.minimumSize() != shown.maximumSize(),
+            flags.testFlag(Qt::WindowCloseButtonHint),  flags.testFlag(Qt::WindowMinimizeButtonHint),
+            flags.testFlag(Qt::WindowMaximizeButtonHint)};
+}
+
+bool BindingTest::windowShown() const { return qt(*window).isVisible(); }
+
+}  // namespace lumetra::ui::test
