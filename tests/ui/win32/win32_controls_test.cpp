@@ -1,6 +1,7 @@
 // What only the Win32 binding has: the window's place on the screen, the stacking that
 // screen readers read labels from and that keeps frames from painting over their
-// neighbours, control ids, an icon for each density, and a start that fails.
+// neighbours, control ids, the brushes the fields are painted with, an icon for each
+// density, the edit control's double click, and a start that fails.
 
 #include "binding_rows.h"
 #include "win32_driver.h"
@@ -8,6 +9,7 @@
 namespace lumetra::ui::test {
 namespace {
 
+using test::PrintTo;
 using Win32Controls = BindingTest;
 
 TEST_F(Win32Controls, TheWindowOpensWhereItIsStored)
@@ -57,6 +59,34 @@ TEST_F(Win32Controls, EachTextFieldIsStackedJustAfterTheLabelThatCaptionsIt)
         EXPECT_EQ(GetWindow(control(*window, field), GW_HWNDPREV), control(*window, label)) << field;
 }
 
+struct LookRow {
+    const char* name;
+    Look look;
+    int systemColour;  // COLOR_WINDOW is 5, COLOR_BTNFACE 15
+};
+
+class Looks : public BindingTest, public ::testing::WithParamInterface<LookRow> {};
+
+TEST_P(Looks, TheFieldIsPaintedWithTheSystemBrushOfItsLook)
+{
+    const LookRow& row = GetParam();
+    window->setLook(TextField::txtHeading, row.look);
+    HWND field = control(*window, "txtHeading");
+    HDC dc = GetDC(field);
+    for (UINT message : {WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC}) {
+        const LRESULT brush = SendMessageW(win32(*window).handle(), message, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(field));
+        EXPECT_EQ(reinterpret_cast<HBRUSH>(brush), GetSysColorBrush(row.systemColour)) << "message " << message;
+    }
+    ReleaseDC(field, dc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditableOrReadOnly, Looks,
+    ::testing::Values(LookRow{"AnEditableFieldOnTheWindowColour", Look::Editable, 5},
+                      LookRow{"AReadOnlyFieldOnTheButtonFace", Look::ReadOnly, 15}),
+    rowName);
+
 // Windows's large icon is 32 pixels at 96 dpi, and grows with the density.
 TEST_F(Win32Controls, TheIconIsTakenForTheWindowsDensity)
 {
@@ -73,6 +103,22 @@ TEST_F(Win32Controls, TheIconIsTakenForTheWindowsDensity)
         DeleteObject(icon.hbmColor);
         DeleteObject(icon.hbmMask);
     }
+}
+
+// Click a field, type, Tab away and click the same spot at once: a double click, which takes
+// the focus as a single click does and selects the word under the pointer, "30", which the
+// new text replaces.
+TEST_F(Win32Controls, AFieldClickedAgainAtOnceAfterTabTakesWhatIsTypedNext)
+{
+    const UINT doubleClickTime = GetDoubleClickTime();
+    SetDoubleClickTime(5000);  // however slow the machine, the second click is a double click
+    typeInto("txtPitch", "30");
+    press(Key::Tab);
+    click("txtPitch");
+    type("12");
+    SetDoubleClickTime(doubleClickTime);
+    EXPECT_EQ(text("txtPitch"), "12");
+    EXPECT_EQ(text("txtHeading"), "90.0");
 }
 
 LRESULT CALLBACK refuseEditControls(int code, WPARAM wParam, LPARAM lParam)
