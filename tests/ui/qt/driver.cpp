@@ -4,13 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGroupBox>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <utility>
 
 #include "qt_driver.h"
 
@@ -24,22 +23,27 @@ QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static
 
 QColor desktopColour(QPalette::ColorRole role) { return QApplication::palette().color(role); }
 
+// The look waited for, until the box is shown or the test ends.
+std::function<void(const MessageBoxSeen&)> lookAtBox;
+
 // The box opens only once the program's call has started its modal loop: this polls for it.
-void lookAtBoxWhenShown(const std::function<void(const MessageBoxSeen&)>& look, int triesLeft)
+void lookAtBoxWhenShown(int triesLeft)
 {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-        if (triesLeft > 0)
-            QTimer::singleShot(10, [look, triesLeft] { lookAtBoxWhenShown(look, triesLeft - 1); });
-        else
-            ADD_FAILURE() << "no message box of the window took the focus within 5 s";
+    if (!lookAtBox)
         return;
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr && triesLeft > 0) {
+        QTimer::singleShot(10, [triesLeft] { lookAtBoxWhenShown(triesLeft - 1); });
+    } else if (box == nullptr) {
+        lookAtBox = nullptr;
+        ADD_FAILURE() << "no message box of the window took the focus within 5 s";
+    } else {
+        MessageBoxSeen seen{box->windowTitle().toStdString(), box->text().toStdString(), {}, box->icon() != QMessageBox::NoIcon};
+        for (const QAbstractButton* button : box->buttons())
+            seen.buttons.push_back(button->text().remove('&').toStdString());
+        std::exchange(lookAtBox, nullptr)(seen);
+        box->accept();
     }
-    MessageBoxSeen seen{box->windowTitle().toStdString(), box->text().toStdString(), {}, box->icon() != QMessageBox::NoIcon};
-    for (const QAbstractButton* button : box->buttons())
-        seen.buttons.push_back(button->text().remove('&').toStdString());
-    look(seen);
-    box->accept();
 }
 
 }  // namespace
@@ -56,9 +60,18 @@ void BindingTest::open(Messages* sink)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&qt(*window)));
 }
 
-void BindingTest::TearDown() { window.reset(); }
+void BindingTest::TearDown()
+{
+    if (std::exchange(lookAtBox, nullptr))
+        ADD_FAILURE() << "the message box the test waited for was never shown";
+    window.reset();
+}
 
-void BindingTest::pressMouse(std::string_view name) { QTest::mousePress(pressed = widget(*window, name), Qt::LeftButton); }
+void BindingTest::pressMouse(std::string_view name)
+{
+    pressed = widget(*window, name);
+    QTest::mousePress(pressed, Qt::LeftButton);
+}
 
 void BindingTest::releaseMouse() { QTest::mouseRelease(pressed, Qt::LeftButton); }
 
@@ -96,7 +109,8 @@ void BindingTest::activateAnotherWindowAndComeBack()
 
 void BindingTest::whenMessageBoxShown(std::function<void(const MessageBoxSeen&)> look)
 {
-    QTimer::singleShot(0, [look = std::move(look)] { lookAtBoxWhenShown(look, 500); });
+    lookAtBox = std::move(look);
+    QTimer::singleShot(0, [] { lookAtBoxWhenShown(500); });
 }
 
 bool BindingTest::waitUntil(const std::function<bool()>& condition, int milliseconds)
@@ -108,16 +122,12 @@ std::string BindingTest::clipboard() const { return QApplication::clipboard()->t
 
 void BindingTest::setClipboard(std::string_view text) { QApplication::clipboard()->setText(qs(text)); }
 
+// Labels, fields and buttons show their "text" property; frames their "title".
 std::string BindingTest::text(std::string_view name) const
 {
     const QWidget* control = widget(*window, name);
-    if (auto* label = qobject_cast<const QLabel*>(control))
-        return label->text().toStdString();
-    if (auto* field = qobject_cast<const QLineEdit*>(control))
-        return field->text().toStdString();
-    if (auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title().toStdString();
-    return qobject_cast<const QAbstractButton*>(control)->text().toStdString();
+    const QVariant text = control->property("text");
+    return (text.isValid() ? text : control->property("title")).toString().toStdString();
 }
 
 // Qt numbers its states differently: PartiallyChecked is 1 and Checked is 2.
