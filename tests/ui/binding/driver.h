@@ -28,8 +28,18 @@ namespace lumetra::ui::test {
 enum class Key { Tab, Space, Return, KeypadEnter, Escape, End, Backspace, A, C, V, X };
 enum class Held { Nothing, Shift, Ctrl, Alt };
 
-// A control's left, top, width and height in pixels, relative to the window's client area.
-using Rect = std::array<int, 4>;
+// What the user sees of a control. What its kind does not have stays as given here.
+struct Shown {
+    std::array<int, 4> place{};  // left, top, width, height in pixels, from the client area's corner
+    int captionWidth = 0;        // measured in the control's own font
+    bool visible = false, enabled = false;
+    BoxValue value = Clear;      // check boxes
+    bool heldDown = false;       // buttons and check boxes
+    bool isDefault = false;      // push buttons
+    std::optional<Look> look{};  // text fields: the look that their typing and their colour agree on
+    int typingLimit = 0;         // text fields: 0 for none
+    bool alignedLeft = false;    // text fields
+};
 
 struct WindowFrame {
     std::string caption;
@@ -85,20 +95,9 @@ protected:
 
     // A caption, or a text field's text.
     std::string text(std::string_view name) const;
-    BoxValue shownValue(std::string_view box) const;
     // The control that has the window's focus, or "" when none has.
     std::string focusedName() const;
-    Rect place(std::string_view name) const;
-    // The width of the control's caption, measured in its own font.
-    int captionWidth(std::string_view name) const;
-    bool visible(std::string_view name) const;
-    bool enabled(std::string_view name) const;
-    bool heldDown(std::string_view button) const;
-    bool isDefaultButton(std::string_view button) const;
-    // The look that the field's typing and its colour, the desktop's for that look, agree on.
-    std::optional<Look> look(std::string_view field) const;
-    int typingLimit(std::string_view field) const;  // 0: none
-    bool alignedLeft(std::string_view field) const;
+    Shown shown(std::string_view name) const;
     WindowFrame frame() const;
     bool windowShown() const;
 

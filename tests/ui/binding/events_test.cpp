@@ -19,7 +19,7 @@ TEST_F(BindingEvents, AClickOnABoxIsReportedOnceAndTheProgramsAssignmentAddsNoth
     events.reaction = [this](const std::string&) { window->showValue(CheckBox::chkNatSX, Clear); };
     click("chkNatSX");
     EXPECT_EQ(events.events, Events{"click chkNatSX"});
-    EXPECT_EQ(shownValue("chkNatSX"), Clear);
+    EXPECT_EQ(shown("chkNatSX").value, Clear);
 }
 
 TEST_F(BindingEvents, TheBoxShowsOnlyWhatTheProgramAssigns)
@@ -30,16 +30,16 @@ TEST_F(BindingEvents, TheBoxShowsOnlyWhatTheProgramAssigns)
     press(Key::Space);
     doDefaultAction("chkNatSX");
     EXPECT_EQ(events.events, (Events{"click chkArmadillo2Max", "click chkMax2Armadillo", "click chkNatSX"}));
-    EXPECT_EQ(shownValue("chkArmadillo2Max"), Ticked);
-    EXPECT_EQ(shownValue("chkMax2Armadillo"), Clear);
-    EXPECT_EQ(shownValue("chkNatSX"), Ticked);
+    EXPECT_EQ(shown("chkArmadillo2Max").value, Ticked);
+    EXPECT_EQ(shown("chkMax2Armadillo").value, Clear);
+    EXPECT_EQ(shown("chkNatSX").value, Ticked);
 }
 
 TEST_F(BindingEvents, AGreyedBoxShowsItsThirdStateAndADisabledOneTakesNoClick)
 {
     window->showValue(CheckBox::chkUseObjectScale, Greyed);
     window->setBoxEnabled(CheckBox::chkUseObjectScale, false);
-    EXPECT_EQ(shownValue("chkUseObjectScale"), Greyed);
+    EXPECT_EQ(shown("chkUseObjectScale").value, Greyed);
     click("chkUseObjectScale");
     EXPECT_EQ(events.events, Events{});
 }
@@ -120,7 +120,7 @@ TEST_F(MessageBoxes, AClickReleasedWhileAMessageIsUpIsLostAndLeavesNothingHeldDo
     whenMessageBoxShown([this](const MessageBoxSeen&) { releaseMouse(); });
     pressMouse("chkNatSX");
     EXPECT_EQ(events.events, Events{"left txtHeading"});
-    EXPECT_FALSE(heldDown("chkNatSX"));
+    EXPECT_FALSE(shown("chkNatSX").heldDown);
 
     events.reaction = nullptr;
     click("chkNatSX");

@@ -89,9 +89,9 @@ TEST_F(Fields, AReadOnlyFieldRefusesTypingButTakesTheFocusAndItsTextCanBeCopied)
 TEST_F(Fields, EachLookTakesTheDesktopsColourForIt)
 {
     window->setLook(TextField::txtHeading, Look::ReadOnly);
-    EXPECT_EQ(look("txtHeading"), Look::ReadOnly);
+    EXPECT_EQ(shown("txtHeading").look, Look::ReadOnly);
     window->setLook(TextField::txtHeading, Look::Editable);
-    EXPECT_EQ(look("txtHeading"), Look::Editable);
+    EXPECT_EQ(shown("txtHeading").look, Look::Editable);
 }
 
 }  // namespace

@@ -13,30 +13,31 @@ using WindowState = BindingTest;
 
 TEST_F(WindowState, TheWindowIsAFixedSizeLumetraWindowWithACloseBoxOnly)
 {
-    const WindowFrame shown = frame();
-    EXPECT_EQ(shown.caption, "Lumetra");
-    EXPECT_EQ(shown.clientWidth, 377);   // 5655 twips
-    EXPECT_EQ(shown.clientHeight, 343);  // 5145 twips
-    EXPECT_FALSE(shown.resizable);
-    EXPECT_TRUE(shown.closeBox);
-    EXPECT_FALSE(shown.minimiseBox);
-    EXPECT_FALSE(shown.maximiseBox);
+    const WindowFrame seen = frame();
+    EXPECT_EQ(seen.caption, "Lumetra");
+    EXPECT_EQ(seen.clientWidth, 377);   // 5655 twips
+    EXPECT_EQ(seen.clientHeight, 343);  // 5145 twips
+    EXPECT_FALSE(seen.resizable);
+    EXPECT_TRUE(seen.closeBox);
+    EXPECT_FALSE(seen.minimiseBox);
+    EXPECT_FALSE(seen.maximiseBox);
 }
 
 TEST_F(WindowState, EveryControlHasItsCaptionAndPlace)
 {
     ASSERT_EQ(std::size(places), 41U);
-    std::map<std::string, Rect> frames;
+    std::map<std::string, std::array<int, 4>> frames;
     for (const Place& place : places) {
         SCOPED_TRACE(place.name);
         EXPECT_EQ(text(place.name), place.caption);
-        const Rect frame = *place.container ? frames.at(place.container) : Rect{};
-        Rect expected{frame[0] + place.left / 15, frame[1] + place.top / 15, place.width / 15, place.height / 15};
+        const std::array<int, 4> frame = *place.container ? frames.at(place.container) : std::array<int, 4>{};
+        std::array expected{frame[0] + place.left / 15, frame[1] + place.top / 15, place.width / 15, place.height / 15};
         frames[place.name] = expected;
+        const Shown control = shown(place.name);
         const std::string_view name = place.name;
         if ((name.starts_with("lbl") || name.starts_with("Label")) && name != "Label5")
-            expected = {expected[0], expected[1], captionWidth(place.name), 13};  // sized to its caption, one line high
-        EXPECT_EQ(this->place(place.name), expected);
+            expected = {expected[0], expected[1], control.captionWidth, 13};  // sized to its caption, one line high
+        EXPECT_EQ(control.place, expected);
     }
 }
 
@@ -44,9 +45,9 @@ TEST_F(WindowState, EveryTextFieldStartsWithItsLookAndTypingLimit)
 {
     for (const FieldStart& start : fieldStarts) {
         SCOPED_TRACE(start.name);
-        EXPECT_EQ(look(start.name), start.readOnly ? Look::ReadOnly : Look::Editable);
-        EXPECT_EQ(typingLimit(start.name), start.typingLimit);
-        EXPECT_TRUE(alignedLeft(start.name));
+        EXPECT_EQ(shown(start.name).look, start.readOnly ? Look::ReadOnly : Look::Editable);
+        EXPECT_EQ(shown(start.name).typingLimit, start.typingLimit);
+        EXPECT_TRUE(shown(start.name).alignedLeft);
     }
 }
 
@@ -54,22 +55,22 @@ TEST_F(WindowState, TheCheckBoxesStartArmadilloToMaxNationalAndByGridSize)
 {
     for (const auto& [name, value] : boxStarts) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(shownValue(name), value);
-        EXPECT_TRUE(enabled(name));
-        EXPECT_TRUE(visible(name));
+        EXPECT_EQ(shown(name).value, value);
+        EXPECT_TRUE(shown(name).enabled);
+        EXPECT_TRUE(shown(name).visible);
     }
 }
 
 TEST_F(WindowState, Command1IsHiddenAndDisabledAndNoButtonIsTheDefault)
 {
-    EXPECT_FALSE(visible("Command1"));
-    EXPECT_FALSE(enabled("Command1"));
+    EXPECT_FALSE(shown("Command1").visible);
+    EXPECT_FALSE(shown("Command1").enabled);
     for (const char* name : {"btnCalculate", "btnExit", "Command1"}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(isDefaultButton(name));
+        EXPECT_FALSE(shown(name).isDefault);
     }
-    EXPECT_TRUE(visible("btnCalculate"));
-    EXPECT_TRUE(visible("btnExit"));
+    EXPECT_TRUE(shown("btnCalculate").visible);
+    EXPECT_TRUE(shown("btnExit").visible);
 }
 
 TEST_F(WindowState, TheFocusStartsOnCalculate) { EXPECT_EQ(focusedName(), "btnCalculate"); }
@@ -107,7 +108,7 @@ TEST_F(WindowState, ReadOnlyFieldsTakeTheFocusByMouse)
 {
     for (const char* name : {"txtMaxStrength", "txtObjectScale", "txtX", "txtY", "txtZ"}) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(look(name), Look::ReadOnly);
+        ASSERT_EQ(shown(name).look, Look::ReadOnly);
         click(name);
         EXPECT_EQ(focusedName(), name);
     }

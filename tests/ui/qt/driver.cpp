@@ -130,63 +130,44 @@ std::string BindingTest::text(std::string_view name) const
     return (text.isValid() ? text : control->property("title")).toString().toStdString();
 }
 
-// Qt numbers its states differently: PartiallyChecked is 1 and Checked is 2.
-BoxValue BindingTest::shownValue(std::string_view box) const
-{
-    const Qt::CheckState state = widget<QCheckBox>(*window, box)->checkState();
-    return state == Qt::Unchecked ? Clear : state == Qt::Checked ? Ticked : Greyed;
-}
-
 std::string BindingTest::focusedName() const
 {
     const QWidget* focus = qt(*window).focusWidget();
     return focus ? focus->objectName().toStdString() : "";
 }
 
-Rect BindingTest::place(std::string_view name) const
+// Qt numbers its check states differently: PartiallyChecked is 1 and Checked is 2.
+Shown BindingTest::shown(std::string_view name) const
 {
     const QWidget* control = widget(*window, name);
     const QPoint at = control->mapTo(&qt(*window), QPoint(0, 0));
-    return {at.x(), at.y(), control->width(), control->height()};
-}
-
-int BindingTest::captionWidth(std::string_view name) const { return widget(*window, name)->sizeHint().width(); }
-
-bool BindingTest::visible(std::string_view name) const { return widget(*window, name)->isVisible(); }
-
-bool BindingTest::enabled(std::string_view name) const { return widget(*window, name)->isEnabled(); }
-
-bool BindingTest::heldDown(std::string_view button) const { return widget<QAbstractButton>(*window, button)->isDown(); }
-
-bool BindingTest::isDefaultButton(std::string_view button) const
-{
-    return widget<QPushButton>(*window, button)->isDefault() || widget<QPushButton>(*window, button)->autoDefault();
-}
-
-std::optional<Look> BindingTest::look(std::string_view field) const
-{
-    if (desktopColour(QPalette::Base) == desktopColour(QPalette::Button))
-        throw std::runtime_error("the desktop's palette does not tell the two looks apart");
-    const FieldEdit* edit = widget<FieldEdit>(*window, field);
-    if (edit->palette().color(QPalette::Base) != desktopColour(edit->isReadOnly() ? QPalette::Button : QPalette::Base))
-        return std::nullopt;
-    return edit->isReadOnly() ? Look::ReadOnly : Look::Editable;
-}
-
-int BindingTest::typingLimit(std::string_view field) const { return widget<FieldEdit>(*window, field)->typingLimit(); }
-
-bool BindingTest::alignedLeft(std::string_view field) const
-{
-    return (widget<FieldEdit>(*window, field)->alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+    Shown shown{.place = {at.x(), at.y(), control->width(), control->height()},
+                .captionWidth = control->sizeHint().width(),
+                .visible = control->isVisible(),
+                .enabled = control->isEnabled()};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        shown.heldDown = button->isDown();
+    if (const auto* box = qobject_cast<const QCheckBox*>(control))
+        shown.value = box->checkState() == Qt::Unchecked ? Clear : box->checkState() == Qt::Checked ? Ticked : Greyed;
+    if (const auto* push = qobject_cast<const QPushButton*>(control))
+        shown.isDefault = push->isDefault() || push->autoDefault();
+    if (const auto* field = dynamic_cast<const FieldEdit*>(control)) {
+        if (desktopColour(QPalette::Base) == desktopColour(QPalette::Button))
+            throw std::runtime_error("the desktop's palette does not tell the two looks apart");
+        if (field->palette().color(QPalette::Base) == desktopColour(field->isReadOnly() ? QPalette::Button : QPalette::Base))
+            shown.look = field->isReadOnly() ? Look::ReadOnly : Look::Editable;
+        shown.typingLimit = field->typingLimit();
+        shown.alignedLeft = (field->alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+    }
+    return shown;
 }
 
 WindowFrame BindingTest::frame() const
 {
-    const QtWindow& shown = qt(*window);
-    const Qt::WindowFlags flags = shown.windowFlags();
-    return {shown.windowTitle().toStdString(),          shown.width(),
-            shown.height(),                             shown.minimumSize() != shown.maximumSize(),
-            flags.testFlag(Qt::WindowCloseButtonHint),  flags.testFlag(Qt::WindowMinimizeButtonHint),
+    const QtWindow& form = qt(*window);
+    const Qt::WindowFlags flags = form.windowFlags();
+    return {form.windowTitle().toStdString(), form.width(), form.height(), form.minimumSize() != form.maximumSize(),
+            flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint),
             flags.testFlag(Qt::WindowMaximizeButtonHint)};
 }
 

@@ -38,6 +38,19 @@ std::string className(HWND hwnd)
 
 LONG styleOf(HWND hwnd) { return GetWindowLongW(hwnd, GWL_STYLE); }
 
+// As a label draws its caption: on one line, in its own font.
+int captionWidth(HWND control)
+{
+    const std::wstring caption = widen(windowText(control));
+    HDC dc = GetDC(control);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT rect{};
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return rect.right - rect.left;
+}
+
 INPUT keyInput(WORD key, bool up, bool extended = false)
 {
     INPUT input{};
@@ -295,12 +308,6 @@ void BindingTest::setClipboard(std::string_view text)
 
 std::string BindingTest::text(std::string_view name) const { return windowText(control(*window, name)); }
 
-// BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are numbered as the values are.
-BoxValue BindingTest::shownValue(std::string_view box) const
-{
-    return static_cast<BoxValue>(SendMessageW(control(*window, box), BM_GETCHECK, 0, 0));
-}
-
 std::string BindingTest::focusedName() const
 {
     const HWND focus = GetFocus();
@@ -310,68 +317,39 @@ std::string BindingTest::focusedName() const
     return "";
 }
 
-Rect BindingTest::place(std::string_view name) const
+// BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are numbered as the values are. A field
+// paints, and so shows its look, with the brush that the window answers its request with.
+Shown BindingTest::shown(std::string_view name) const
 {
+    HWND hwnd = control(*window, name);
+    const LONG style = styleOf(hwnd);
     RECT rect{};
-    GetWindowRect(control(*window, name), &rect);
+    GetWindowRect(hwnd, &rect);
     MapWindowPoints(HWND_DESKTOP, opened, reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
-
-// As the label draws it: one line, in the label's own font.
-int BindingTest::captionWidth(std::string_view name) const
-{
-    HWND label = control(*window, name);
-    const std::wstring caption = widen(windowText(label));
-    HDC dc = GetDC(label);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    RECT rect{};
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    return rect.right - rect.left;
-}
-
-bool BindingTest::visible(std::string_view name) const { return IsWindowVisible(control(*window, name)); }
-
-bool BindingTest::enabled(std::string_view name) const { return IsWindowEnabled(control(*window, name)); }
-
-bool BindingTest::heldDown(std::string_view button) const
-{
-    return SendMessageW(control(*window, button), BM_GETSTATE, 0, 0) & BST_PUSHED;
-}
-
-bool BindingTest::isDefaultButton(std::string_view button) const
-{
-    return (styleOf(control(*window, button)) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-}
-
-// As a field of that look asks for its brush when it paints.
-std::optional<Look> BindingTest::look(std::string_view field) const
-{
-    if (GetSysColor(COLOR_WINDOW) == GetSysColor(COLOR_BTNFACE))
-        throw std::runtime_error("the desktop's colours do not tell the two looks apart");
-    HWND edit = control(*window, field);
-    const bool readOnly = styleOf(edit) & ES_READONLY;
-    HDC dc = GetDC(edit);
-    const LRESULT brush = SendMessageW(opened, readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
-                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
-    ReleaseDC(edit, dc);
-    if (reinterpret_cast<HBRUSH>(brush) != GetSysColorBrush(readOnly ? COLOR_BTNFACE : COLOR_WINDOW))
-        return std::nullopt;
-    return readOnly ? Look::ReadOnly : Look::Editable;
-}
-
-// No limit is the largest one a single-line edit control knows.
-int BindingTest::typingLimit(std::string_view field) const
-{
-    const auto limit = static_cast<int>(SendMessageW(control(*window, field), EM_GETLIMITTEXT, 0, 0));
-    return limit == 0x7FFFFFFE ? 0 : limit;
-}
-
-bool BindingTest::alignedLeft(std::string_view field) const
-{
-    return (styleOf(control(*window, field)) & (ES_CENTER | ES_RIGHT)) == 0;
+    Shown shown{.place = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
+                .captionWidth = captionWidth(hwnd),
+                .visible = IsWindowVisible(hwnd) != 0,
+                .enabled = IsWindowEnabled(hwnd) != 0};
+    if (className(hwnd) == "Button") {
+        shown.value = static_cast<BoxValue>(SendMessageW(hwnd, BM_GETCHECK, 0, 0));
+        shown.heldDown = SendMessageW(hwnd, BM_GETSTATE, 0, 0) & BST_PUSHED;
+        shown.isDefault = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    } else if (className(hwnd) == "Edit") {
+        if (GetSysColor(COLOR_WINDOW) == GetSysColor(COLOR_BTNFACE))
+            throw std::runtime_error("the desktop's colours do not tell the two looks apart");
+        const bool readOnly = style & ES_READONLY;
+        HDC dc = GetDC(hwnd);
+        const LRESULT brush = SendMessageW(opened, readOnly ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                                           reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
+        ReleaseDC(hwnd, dc);
+        if (reinterpret_cast<HBRUSH>(brush) == GetSysColorBrush(readOnly ? COLOR_BTNFACE : COLOR_WINDOW))
+            shown.look = readOnly ? Look::ReadOnly : Look::Editable;
+        // No limit is the largest one a single-line edit control knows.
+        const auto limit = static_cast<int>(SendMessageW(hwnd, EM_GETLIMITTEXT, 0, 0));
+        shown.typingLimit = limit == 0x7FFFFFFE ? 0 : limit;
+        shown.alignedLeft = (style & (ES_CENTER | ES_RIGHT)) == 0;
+    }
+    return shown;
 }
 
 WindowFrame BindingTest::frame() const
