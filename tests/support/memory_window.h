@@ -14,19 +14,11 @@
 
 #include <array>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "printers.h"
 #include "window.h"
-
-// Failures show box values as their numbers and looks by their names.
-namespace lumetra {
-inline void PrintTo(BoxValue value, std::ostream* os) { *os << numberOf(value); }
-}  // namespace lumetra
-namespace lumetra::ui {
-inline void PrintTo(Look look, std::ostream* os) { *os << (look == Look::ReadOnly ? "read-only" : "editable"); }
-}  // namespace lumetra::ui
 
 namespace lumetra::testing {
 

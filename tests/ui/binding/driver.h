@@ -15,13 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "printers.h"
 #include "recorders.h"
-
-namespace lumetra::ui {
-
-inline void PrintTo(Look look, std::ostream* os) { *os << (look == Look::ReadOnly ? "read-only" : "editable"); }
-
-}  // namespace lumetra::ui
 
 namespace lumetra::ui::test {
 
