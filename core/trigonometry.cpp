@@ -192,9 +192,9 @@ std::optional<double> fastAtan(double x)
     return roundedIfSure(negatedIf(v, x < 0), atanBound);
 }
 
-// A function of an angle: its value at a tiny argument, the fast evaluation where the fast
-// reduction holds, and the careful one wherever the fast one cannot decide.
-double angleFunction(double x, double atTiny, std::optional<double> (*fast)(double), double (*careful)(double))
+// A function of an angle: the fast evaluation where the fast reduction holds, the careful
+// one wherever the fast one cannot decide, and the value at a tiny argument.
+double angleFunction(double x, std::optional<double> (*fast)(double), double (*careful)(double), double atTiny)
 {
     if (!(fabs(x) <= DBL_MAX))
         return x - x;
@@ -208,9 +208,9 @@ double angleFunction(double x, double atTiny, std::optional<double> (*fast)(doub
 
 }  // namespace
 
-double sin(double x) { return angleFunction(x, x, fastSin, carefulSin); }
-double cos(double x) { return angleFunction(x, 1.0, fastCos, carefulCos); }
-double tan(double x) { return angleFunction(x, x, fastTan, carefulTan); }
+double sin(double x) { return angleFunction(x, fastSin, carefulSin, x); }
+double cos(double x) { return angleFunction(x, fastCos, carefulCos, 1.0); }
+double tan(double x) { return angleFunction(x, fastTan, carefulTan, x); }
 
 double atan(double x)
 {
