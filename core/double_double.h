@@ -66,20 +66,12 @@ constexpr DoubleDouble twoProduct(const SplitDoubleDouble& a, double b, DoubleDo
     return {p, err};
 }
 
-// a * b for a held as two doubles: about 102 correct bits.
-constexpr DoubleDouble multiply(DoubleDouble a, double b)
+// 1 / d for d held as two doubles: q = 1 / d.hi, and the rest of 1 - q d divided by d.
+constexpr DoubleDouble reciprocal(DoubleDouble d)
 {
-    const DoubleDouble p = twoProduct(a.hi, b);
-    return fastTwoSum(p.hi, p.lo + a.lo * b);
-}
-
-// n / d for both held as two doubles: about 100 correct bits.
-constexpr DoubleDouble divide(DoubleDouble n, DoubleDouble d)
-{
-    const double q = n.hi / d.hi;
+    const double q = 1.0 / d.hi;
     const DoubleDouble p = twoProduct(q, d.hi);
-    const double rest = (((n.hi - p.hi) - p.lo) + n.lo) - q * d.lo;
-    return fastTwoSum(q, rest / d.hi);
+    return fastTwoSum(q, (((1.0 - p.hi) - p.lo) - q * d.lo) * q);
 }
 
 }  // namespace lumetra::trig

@@ -163,11 +163,8 @@ std::optional<double> fastTan(double x)
     const bool negative = red->r.hi < 0;
     const Offset at = offsetOf(fabs(red->r.hi), negative ? -red->r.lo : red->r.lo);
     const DoubleDouble t = taylor(tables::tanTaylor[at.i], at);
-    // -1/t: q and the rest of 1 - q t, divided by t. Taken in every quadrant, so that no
-    // branch depends on it.
-    const double q = 1.0 / t.hi;
-    const DoubleDouble p = twoProduct(q, t.hi);
-    const DoubleDouble cot = fastTwoSum(-q, ((p.hi - 1.0) + p.lo + q * t.lo) * q);
+    // -1/t, taken in every quadrant so that no branch depends on it.
+    const DoubleDouble cot = negatedIf(reciprocal(t), true);
     const bool odd = (red->quadrant & 1U) != 0;
     const DoubleDouble v{odd ? cot.hi : t.hi, odd ? cot.lo : t.lo};
     return roundedIfSure(negatedIf(v, negative), tanBound);
@@ -181,10 +178,9 @@ std::optional<double> fastAtan(double x)
         const Offset at = offsetOf(ax, 0.0);
         v = taylor(tables::atanTaylor[at.i], at);
     } else {
-        // atan x = pi/2 - atan(1/x), with 1/x in two doubles: q and the rest of 1 - q x.
-        const double q = 1.0 / ax;
-        const DoubleDouble p = twoProduct(q, ax);
-        const Offset at = offsetOf(q, ((1.0 - p.hi) - p.lo) / ax);
+        // atan x = pi/2 - atan(1/x), with 1/x in two doubles.
+        const DoubleDouble y = reciprocal({ax, 0.0});
+        const Offset at = offsetOf(y.hi, y.lo);
         const DoubleDouble w = taylor(tables::atanTaylor[at.i], at);
         const DoubleDouble u = fastTwoSum(halfPi.hi, -w.hi);
         v = fastTwoSum(u.hi, u.lo + (halfPi.lo - w.lo));
