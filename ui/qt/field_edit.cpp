@@ -58,14 +58,13 @@ void FieldEdit::writeText(const QString& text)
 void FieldEdit::setLook(Look look)
 {
     setReadOnly(look == Look::ReadOnly);
-    backColor_ = look == Look::ReadOnly ? QPalette::Button : QPalette::Base;
     applyBackColor();
 }
 
 void FieldEdit::applyBackColor()
 {
     QPalette p = palette();
-    p.setBrush(QPalette::Base, QApplication::palette(this).brush(backColor_));
+    p.setBrush(QPalette::Base, QApplication::palette(this).brush(backColor()));
     setPalette(p);
 }
 

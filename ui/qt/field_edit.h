@@ -24,7 +24,7 @@ public:
     // Read-only refuses typing; the background follows the desktop's palette, the text-field
     // base when editable and the button face when read-only.
     void setLook(Look look);
-    QPalette::ColorRole backColor() const { return backColor_; }
+    QPalette::ColorRole backColor() const { return isReadOnly() ? QPalette::Button : QPalette::Base; }
 
     void onLeftForControl(std::function<void()> handler) { leftForControl_ = std::move(handler); }
 
@@ -46,7 +46,6 @@ private:
     bool writingByProgram_ = false;
     int committedLength_ = 0;
     int replacedLength_ = 0;
-    QPalette::ColorRole backColor_ = QPalette::Base;
     std::function<void()> leftForControl_;
 };
 
