@@ -9,6 +9,7 @@
 #
 #   lumetra-16.png, lumetra-32.png  the pixel art, pixel for pixel
 #   lumetra-64.png, lumetra-128.png rendered from the SVG (high-DPI screens)
+#   lumetra-192.png                 rendered from the SVG (the web app's install icon)
 #   lumetra.ico                     Windows icon: the 16 and 32 images, 16 colours,
 #                                   then the SVG at 20, 24, 40, 48, 64 and 256 pixels,
 #                                   32-bit, for scaled displays and large icon views
@@ -51,7 +52,7 @@ render() {
     fi
 }
 
-for size in 64 128; do
+for size in 64 128 192; do
     render "$size"
 done
 
@@ -69,6 +70,6 @@ done
 convert \( lumetra-16.xpm lumetra-32.xpm -type PaletteAlpha \) \
     \( $large -type TrueColorAlpha \) -define png:color-type=6 ICO:lumetra.ico
 
-for f in lumetra-16.png lumetra-32.png lumetra-64.png lumetra-128.png lumetra.ico; do
+for f in lumetra-16.png lumetra-32.png lumetra-64.png lumetra-128.png lumetra-192.png lumetra.ico; do
     echo "wrote packaging/icons/$f"
 done

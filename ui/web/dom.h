@@ -1,0 +1,28 @@
+#pragma once
+
+// The page's side of the binding (dom.js): each function acts on the controls of one
+// window, named by the window's address, and on a control by its row of the stored
+// description. Texts cross as UTF-8.
+
+#include <cstdint>
+
+extern "C" {
+
+void lumetra_dom_open(std::uintptr_t window, const char* caption, int clientWidth, int clientHeight);
+void lumetra_dom_add(std::uintptr_t window, int row, int kind, int container, const char* name, const char* caption,
+                     int left, int top, int width, int height, int tabIndex, int labelFor);
+void lumetra_dom_set_typing_limit(std::uintptr_t window, int row, int limit);
+void lumetra_dom_set_enabled(std::uintptr_t window, int row, bool enabled);
+void lumetra_dom_set_visible(std::uintptr_t window, int row, bool visible);
+void lumetra_dom_focus(std::uintptr_t window, int row);
+// The caller frees the text.
+char* lumetra_dom_text(std::uintptr_t window, int row);
+void lumetra_dom_set_text(std::uintptr_t window, int row, const char* text);
+void lumetra_dom_show_value(std::uintptr_t window, int row, int value);
+void lumetra_dom_set_read_only(std::uintptr_t window, int row, bool readOnly);
+// Returns once the user has dismissed the message; the program sleeps meanwhile.
+void lumetra_dom_show_message(std::uintptr_t window, const char* caption, const char* text);
+// Takes the window off the page; once the program has ended, the page says so and offers to
+// start it again.
+void lumetra_dom_close(std::uintptr_t window, bool ended);
+}

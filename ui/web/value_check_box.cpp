@@ -1,0 +1,24 @@
+#include "value_check_box.h"
+
+#include "dom.h"
+
+namespace lumetra::ui {
+
+ValueCheckBox::ValueCheckBox(std::uintptr_t window, int row, BoxValue value) : window_(window), row_(row), value_(value)
+{
+    showValue(value);
+}
+
+void ValueCheckBox::showValue(BoxValue value)
+{
+    value_ = value;
+    lumetra_dom_show_value(window_, row_, numberOf(value));
+}
+
+void ValueCheckBox::setEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    lumetra_dom_set_enabled(window_, row_, enabled);
+}
+
+}  // namespace lumetra::ui

@@ -1,0 +1,69 @@
+#pragma once
+
+// The window in the page: HTML controls built from the stored description by one loop, the
+// Window interface over them, and the user's clicks, keys and focus changes passed on to the
+// handlers. A program's own writes are never passed on.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "field_edit.h"
+#include "message_box.h"
+#include "value_check_box.h"
+#include "window.h"
+#include "window_description.h"
+
+namespace lumetra::ui {
+
+// What the page reports of the user, by the row of the control.
+enum class PageEvent { BoxClicked = 0, ButtonClicked = 1, FieldLeft = 2, CloseBox = 3 };
+
+class WebWindow : public Window {
+public:
+    // Builds the window in the page's element "lumetra", or else in its body, replacing what
+    // stood there. Messages go to the given sink; without one they are modal dialogs.
+    explicit WebWindow(Messages* messages = nullptr);
+    // Takes the window off the page, if unloading has not already done so.
+    ~WebWindow() override;
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+    WebWindow(WebWindow&&) = delete;
+    WebWindow& operator=(WebWindow&&) = delete;
+
+    // Where the user's actions go; until this is set they run nothing.
+    void setUserEvents(UserEvents* events) { events_ = events; }
+    // Gives the focus to the first control in tab order.
+    void show();
+    void reported(PageEvent event, int row);
+    std::uintptr_t id() const { return reinterpret_cast<std::uintptr_t>(this); }
+
+    std::string text(TextField field) const override;
+    void setText(TextField field, const std::string& text) override;
+    BoxValue value(CheckBox box) const override;
+    void showValue(CheckBox box, BoxValue value) override;
+    bool boxEnabled(CheckBox box) const override;
+    void setBoxEnabled(CheckBox box, bool enabled) override;
+    void setLook(TextField field, Look look) override;
+    void showMessage(const std::string& text) override;
+    // The page says Lumetra has ended, with a way to start it again.
+    void unload() override;
+
+private:
+    void buildControls();
+    FieldEdit& edit(TextField field) { return *edits_[static_cast<std::size_t>(field)]; }
+    const FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
+    ValueCheckBox& box(CheckBox which) { return *boxes_[static_cast<std::size_t>(which)]; }
+    const ValueCheckBox& box(CheckBox which) const { return *boxes_[static_cast<std::size_t>(which)]; }
+
+    std::array<std::optional<FieldEdit>, textFieldNames.size()> edits_;
+    std::array<std::optional<ValueCheckBox>, checkBoxNames.size()> boxes_;
+    std::unique_ptr<Messages> ownMessages_;
+    Messages* messages_;
+    UserEvents* events_ = nullptr;
+    bool open_ = true;
+};
+
+}  // namespace lumetra::ui
