@@ -37,7 +37,7 @@ EM_JS(void, startRelay, (), {
                            {stdio: ['ignore', 'inherit', 'inherit']});
     child.unref();
     // Opened in the order relay.py opens them, each open waiting for the other end.
-    Module.relay = {out: fs.openSync(requests, 'w'), in: fs.openSync(answers, 'r'), pending: '', dir: dir};
+    Module.relay = {out: fs.openSync(requests, 'w'), in: fs.openSync(answers, 'r'), pending: "", dir: dir};
 });
 
 EM_JS(char*, askRelay, (const char* request), {
@@ -59,7 +59,7 @@ EM_JS(char*, askRelay, (const char* request), {
     return p;
 });
 
-std::string quoted(std::string_view text)
+std::string jsString(std::string_view text)
 {
     std::string out = "\"";
     for (char c : text) {
@@ -94,7 +94,7 @@ std::string ask(const std::string& members)
 
 std::string eval(const std::string& js, bool awaited = false)
 {
-    return ask("\"op\":\"eval\",\"js\":" + quoted(js) + (awaited ? ",\"await\":true" : ""));
+    return ask("\"op\":\"eval\",\"js\":" + jsString(js) + (awaited ? ",\"await\":true" : ""));
 }
 
 std::string seen(const std::string& call) { return eval("seen." + call); }
@@ -129,7 +129,7 @@ public:
     void setText(TextField field, const std::string& text) override
     {
         eval("Module.ccall('harness_set_text', null, ['number', 'string'], [" + number(static_cast<int>(field)) + ", " +
-             quoted(text) + "])");
+             jsString(text) + "])");
     }
     BoxValue value(CheckBox box) const override
     {
@@ -216,7 +216,7 @@ void settle()
 
 void PageWindow::showMessage(const std::string& text)
 {
-    eval("Module.ccall('harness_show_message', null, ['string'], [" + quoted(text) + "], {async: true}), ''");
+    eval("Module.ccall('harness_show_message', null, ['string'], [" + jsString(text) + "], {async: true}), ''");
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (messageUp() || !lines(seen("take('sinkMessages')")).empty()) {
         settle();
@@ -228,7 +228,7 @@ void PageWindow::showMessage(const std::string& text)
 std::pair<double, double> centreOf(std::string_view name)
 {
     const std::vector<std::string> at = lines(eval(
-        "(() => { const r = seen.control(" + quoted(name) + ").getBoundingClientRect();"
+        "(() => { const r = seen.control(" + jsString(name) + ").getBoundingClientRect();"
         " return (r.left + r.width / 2) + '\\n' + (r.top + r.height / 2); })()"));
     return {std::stod(at[0]), std::stod(at[1])};
 }
@@ -286,27 +286,27 @@ void BindingTest::press(Key key, Held held)
 {
     static constexpr const char* keys[] = {"Tab", " ", "Enter", "Enter", "Escape", "End", "Backspace", "a", "c", "v", "x"};
     static constexpr int modifiers[] = {0, 8, 2, 1};
-    ask(std::string("\"op\":\"key\",\"key\":") + quoted(keys[static_cast<int>(key)]) +
+    ask(std::string("\"op\":\"key\",\"key\":") + jsString(keys[static_cast<int>(key)]) +
         ",\"modifiers\":" + number(modifiers[static_cast<int>(held)]));
     settle();
 }
 
 void BindingTest::type(std::string_view typed)
 {
-    ask("\"op\":\"type\",\"text\":" + quoted(typed));
+    ask("\"op\":\"type\",\"text\":" + jsString(typed));
     settle();
 }
 
 void BindingTest::focus(std::string_view name)
 {
-    eval("seen.control(" + quoted(name) + ").focus()");
+    eval("seen.control(" + jsString(name) + ").focus()");
     settle();
 }
 
 // A screen reader's default action clicks the element.
 void BindingTest::doDefaultAction(std::string_view name)
 {
-    eval("seen.control(" + quoted(name) + ").click()");
+    eval("seen.control(" + jsString(name) + ").click()");
     settle();
 }
 
@@ -344,15 +344,15 @@ bool BindingTest::waitUntil(const std::function<bool()>& condition, int millisec
 
 std::string BindingTest::clipboard() const { return eval("navigator.clipboard.readText()", true); }
 
-void BindingTest::setClipboard(std::string_view text) { eval("navigator.clipboard.writeText(" + quoted(text) + ")", true); }
+void BindingTest::setClipboard(std::string_view text) { eval("navigator.clipboard.writeText(" + jsString(text) + ")", true); }
 
-std::string BindingTest::text(std::string_view name) const { return seen("caption(seen.control(" + quoted(name) + "))"); }
+std::string BindingTest::text(std::string_view name) const { return seen("caption(seen.control(" + jsString(name) + "))"); }
 
 std::string BindingTest::focusedName() const { return seen("focused()"); }
 
 Shown BindingTest::shown(std::string_view name) const
 {
-    std::istringstream in(seen("shown(" + quoted(name) + ")"));
+    std::istringstream in(seen("shown(" + jsString(name) + ")"));
     Shown shown;
     int visible = 0, enabled = 0, value = 0, held = 0, isDefault = 0, aligned = 0;
     std::string look;
