@@ -192,6 +192,11 @@ def read(path):
         return f.read()
 
 
+def read_bytes(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
 class Chromium:
     """Debian's chromium, headless, with an empty profile of its own."""
 
