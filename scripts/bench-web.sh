@@ -11,7 +11,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 site=${1:-$root/build/web/site}
 die() { echo "bench-web: $*" >&2; exit 2; }
-[ -f "$site/index.html" ] && [ -f "$site/lumetra.wasm" ] || die "$site holds no built site (cmake --preset web && cmake --build --preset web)"
+if [ ! -f "$site/index.html" ] || [ ! -f "$site/lumetra.wasm" ]; then
+  die "$site holds no built site (cmake --preset web && cmake --build --preset web)"
+fi
 chromium=${LUMETRA_CHROMIUM:-/usr/bin/chromium}
 [ -x "$chromium" ] || die "chromium is not installed"
 /usr/bin/python3 -c 'import websocket' 2>/dev/null || die "python3-websocket is not installed"
