@@ -33,6 +33,9 @@ packages=(
   nsis
   # wrestool, which reads the version information of the installed Lumetra.exe
   icoutils
+  # the browser edition's tests, benchmark and pictures drive headless chromium over its
+  # DevTools protocol from Debian's python
+  chromium python3-websocket
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).

@@ -26,6 +26,10 @@ FLAGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '-
          '--disable-default-apps', '--disable-extensions', '--hide-scrollbars', '--mute-audio']
 
 
+# The window is up and takes typing: the program has put the focus on Calculate.
+WINDOW_READY = "document.activeElement && document.activeElement.id === 'btnCalculate'"
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
@@ -183,6 +187,16 @@ def key_params(key, modifiers):
     return params, text
 
 
+def read(path):
+    with open(path) as f:
+        return f.read()
+
+
+def read_bytes(path):
+    with open(path, 'rb') as f:
+        return f.read()
+
+
 class Chromium:
     """Debian's chromium, headless, with an empty profile of its own."""
 
@@ -195,12 +209,12 @@ class Chromium:
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         port_file = os.path.join(self.profile, 'DevToolsActivePort')
         deadline = time.monotonic() + 30
-        while not (os.path.exists(port_file) and open(port_file).read().count('\n') >= 1):
+        while not (os.path.exists(port_file) and read(port_file).count('\n') >= 1):
             if time.monotonic() > deadline or self.process.poll() is not None:
                 self.close()
                 raise RuntimeError('chromium did not start')
             time.sleep(0.05)
-        self.port = int(open(port_file).read().split('\n')[0])
+        self.port = int(read(port_file).split('\n')[0])
 
     def targets(self):
         with urllib.request.urlopen('http://127.0.0.1:%d/json/list' % self.port) as response:
