@@ -59,6 +59,8 @@ mergeInto(LibraryManager.library, {
       var next = at < 0 ? (backwards ? list.length - 1 : 0)
                         : (at + (backwards ? list.length - 1 : 1)) % list.length;
       list[next].focus({ preventScroll: true });
+      // As on the desktop, a field reached by the keyboard has its whole text selected.
+      if (list[next].type === 'text') list[next].select();
     },
 
     control: function (w, row) { return w.controls[row]; },
@@ -74,6 +76,7 @@ mergeInto(LibraryManager.library, {
     var icon = document.createElement('img');
     icon.className = 'icon';
     icon.src = 'icons/lumetra-16.png';
+    icon.srcset = 'icons/lumetra-16.png 1x, icons/lumetra-32.png 2x';
     icon.alt = '';
     icon.width = 16;
     icon.height = 16;
