@@ -29,6 +29,11 @@ if(CMAKE_CROSSCOMPILING)
     # GoogleTest would otherwise switch an MSVC build to the static runtime, unlike the
     # code it links with; mingw builds are not affected.
     set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    if(EMSCRIPTEN)
+      # Threads in WebAssembly need every object built for shared memory; the tests run on
+      # one thread.
+      set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    endif()
     # SYSTEM: warnings in GoogleTest's headers are not ours to fix, as with the installed
     # copy in /usr/include.
     add_subdirectory(${LUMETRA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/_deps/googletest

@@ -1,10 +1,12 @@
 #include "numeric_text.h"
 
-#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
 
 namespace lumetra {
 
@@ -32,50 +34,87 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Converts collected characters; from_chars gives the correctly rounded double.
-Num fromChars(const std::string& chars, std::chars_format format, bool tooLargeIfOutOfRange)
+// The correctly rounded double of decimal text, by the same reader on every platform (the
+// C++ libraries of some do not read floating-point text at all). It reports no range error:
+// a value beyond the largest double comes back as an infinity, one too small as a zero.
+double readDecimal(std::string_view text)
 {
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(chars.data(), chars.data() + chars.size(), value, format);
-    (void)ptr;
-    if (ec == std::errc::result_out_of_range) {
-        if (tooLargeIfOutOfRange)
-            throw Fault(FaultKind::Overflow);
-        return 0.0;
-    }
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
 
+// Takes the bits of a whole number, most significant first, and keeps what rounding it to
+// a double needs: the first 53 significant bits, the one after them and whether any other
+// is set. The number may have any length, so only the count of bits grows.
+class BinaryRounder {
+public:
+    void push(unsigned digit, int width)
+    {
+        for (int i = width - 1; i >= 0; --i)
+            pushBit(((digit >> i) & 1U) != 0);
+    }
+
+    // The double nearest the number, an exact tie going to the even one.
+    Num value() const
+    {
+        if (length_ <= kept)
+            return static_cast<double>(top_);  // exact below 2^53
+        std::uint64_t mantissa = top_;
+        std::size_t length = length_;
+        if (half_ && (sticky_ || (mantissa & 1U) != 0)) {
+            ++mantissa;
+            if (mantissa == std::uint64_t{1} << kept) {
+                mantissa >>= 1;
+                ++length;
+            }
+        }
+        // A number of 2^1024 or more, 1025 bits long, lies beyond the largest double.
+        if (length > 1024)
+            throw Fault(FaultKind::Overflow);
+        // The value is 1.f * 2^(length - 1): the exponent and fraction fields of the double.
+        const std::uint64_t bits = (static_cast<std::uint64_t>(length - 1 + 1023) << 52) | (mantissa & ((std::uint64_t{1} << 52) - 1));
+        double result = 0.0;
+        std::memcpy(&result, &bits, sizeof result);
+        return result;
+    }
+
+private:
+    static constexpr std::size_t kept = 53;
+
+    void pushBit(bool bit)
+    {
+        if (length_ == 0 && !bit)
+            return;  // leading zeros
+        if (length_ < kept)
+            top_ = (top_ << 1) | (bit ? 1U : 0U);
+        else if (length_ == kept)
+            half_ = bit;
+        else
+            sticky_ = sticky_ || bit;
+        ++length_;
+    }
+
+    std::uint64_t top_ = 0;
+    std::size_t length_ = 0;
+    bool half_ = false;
+    bool sticky_ = false;
+};
+
 Num parseRadixInteger(Reader& in, bool hex)
 {
-    // Octal digits are regrouped into hexadecimal ones, three bits at a time, so that
-    // both radixes convert through the same correctly rounded routine.
-    std::string bits;
-    std::string hexDigits;
+    BinaryRounder number;
     for (char c = in.peek();; c = in.peek()) {
         const char l = lower(c);
-        if (hex && (isDigit(c) || (l >= 'a' && l <= 'f'))) {
-            hexDigits += c;
-        } else if (!hex && c >= '0' && c <= '7') {
-            const int d = c - '0';
-            bits += static_cast<char>('0' + ((d >> 2) & 1));
-            bits += static_cast<char>('0' + ((d >> 1) & 1));
-            bits += static_cast<char>('0' + (d & 1));
-        } else {
+        if (isDigit(c) && (hex || c <= '7'))
+            number.push(static_cast<unsigned>(c - '0'), hex ? 4 : 3);
+        else if (hex && l >= 'a' && l <= 'f')
+            number.push(static_cast<unsigned>(l - 'a' + 10), 4);
+        else
             break;
-        }
         in.next();
     }
-    if (!hex) {
-        bits.insert(0, (4 - bits.size() % 4) % 4, '0');
-        for (std::size_t i = 0; i < bits.size(); i += 4) {
-            const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
-            hexDigits += "0123456789abcdef"[nibble];
-        }
-    }
-    if (hexDigits.empty())
-        return 0.0;
-    return fromChars(hexDigits, std::chars_format::hex, true);
+    return number.value();
 }
 
 Num parseDecimal(Reader& in)
@@ -92,14 +131,8 @@ Num parseDecimal(Reader& in)
         mantissa += c;
         in.next();
     }
-    const std::size_t leading = mantissa.find_first_of("123456789");
-    if (leading == std::string::npos)
+    if (mantissa.find_first_of("123456789") == std::string::npos)
         return 0.0;
-    // The decimal order of the leading digit tells an exponent that overflows from one
-    // that underflows: from_chars reports both alike.
-    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
-    const long long leadingOrder = leading < point ? static_cast<long long>(point - leading) - 1
-                                                   : -static_cast<long long>(leading - point);
 
     long long exponent = 0;
     if (const char c = lower(in.peek()); c == 'e' || c == 'd') {
@@ -124,22 +157,18 @@ Num parseDecimal(Reader& in)
         mantissa += 'e';
         mantissa += std::to_string(exponent);
     }
-    const bool tooLarge = leadingOrder + exponent > 0;
-    const Num magnitude = fromChars(mantissa, std::chars_format::general, tooLarge);
+    // An infinity, a number beyond the largest double, raises Overflow as the checked
+    // value is made.
+    const Num magnitude = readDecimal(mantissa);
     // An underflow reads as an unsigned 0, as does "-0".
     if (magnitude == 0.0)
         return 0.0;
     return negative ? -magnitude : magnitude;
 }
 
-// Fixed-point text of the exact binary value of x, correctly rounded: to_chars sends exact
-// ties to the even digit. The buffer holds the largest double with all the decimals used.
-std::string fixedText(double x, int decimals)
-{
-    std::array<char, 400> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, decimals);
-    return std::string(buf.data(), res.ptr);
-}
+// Fixed-point text of the exact binary value of x, correctly rounded, an exact tie going to
+// the even digit; fmt writes it with its own arithmetic, so every platform gets these digits.
+std::string fixedText(double x, int decimals) { return fmt::format("{:.{}f}", x, decimals); }
 
 bool isZeroText(std::string_view text) { return text.find_first_not_of("-0.") == std::string_view::npos; }
 
@@ -190,17 +219,19 @@ std::string numberText(Num x)
     const double v = x.value();
     if (v == 0.0)
         return "0";
-    std::array<char, 64> buf{};
-    const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::scientific, 14);
-    const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+    // d.dddddddddddddde+dd: the 15 significant digits, correctly rounded, and the exponent.
+    const std::string sci = fmt::format("{:.14e}", v);
     const std::size_t e = sci.find('e');
     const bool negative = sci.front() == '-';
     std::string digits;
-    for (char c : sci.substr(0, e))
+    for (char c : std::string_view(sci).substr(0, e))
         if (isDigit(c))
             digits += c;
     int exponent = 0;
-    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    for (char c : std::string_view(sci).substr(e + 2))
+        exponent = exponent * 10 + (c - '0');
+    if (sci[e + 1] == '-')
+        exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -236,9 +267,7 @@ std::string numberText(Num x)
 
 Num roundHalfEven(Num x, int decimals)
 {
-    const std::string text = fixedText(x.value(), decimals);
-    double rounded = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    const double rounded = readDecimal(fixedText(x.value(), decimals));
     return rounded == 0.0 ? Num(0.0) : Num(rounded);
 }
 
@@ -248,7 +277,7 @@ std::string formatFixed(Num x, Pattern pattern)
     const double magnitude = std::fabs(x.value());
     std::string digits = fixedText(magnitude, decimals);
     if (isExactTie(magnitude, decimals)) {
-        // to_chars sent the tie to the even digit; away from zero means the larger one.
+        // fmt sent the tie to the even digit; away from zero means the larger one.
         digits = fixedText(magnitude, decimals + 1);
         digits.pop_back();
         if (digits.back() == '.')
@@ -268,7 +297,7 @@ std::string roundedText(Num x, Pattern pattern)
     constexpr std::array<double, 7> powersOfTen{1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
     if (std::fabs(x.value()) * powersOfTen[static_cast<std::size_t>(decimals)] >= 0x1p52)
         return formatFixed(roundHalfEven(x, decimals), pattern);
-    // Below that, the half-even rounding to_chars does is already the text that formatting
+    // Below that, the half-even rounding fmt does is already the text that formatting
     // the rounded value would give, so one conversion serves both steps.
     std::string text = fixedText(x.value(), decimals);
     if (text.front() == '-' && isZeroText(text))

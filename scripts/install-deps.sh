@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgtest-dev libbenchmark-dev
+  # the numbers' texts, read (fast_float) and written (fmt) with the same digits everywhere
+  libfast-float-dev libfmt-dev
   # the window's font
   fonts-dejavu-core fonts-dejavu-extra
   # real-window tests and screenshots
@@ -27,6 +29,8 @@ packages=(
   python3-mpmath
   # the Windows cross build (scripts/build-windows.sh), and Wine to run its tests
   g++-mingw-w64-x86-64 wine64 wine
+  # the browser build (the web preset) and the acorn its linker's optimizer runs on
+  emscripten node-acorn
   # Wine's Tahoma, which stands for the Windows dialog font
   fonts-wine
   # makensis, with which cpack makes the Windows setup program

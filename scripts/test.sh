@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and checks everything: the sanitizer and the
 # warnings-as-errors builds, static analysis, a short fuzzing run, the whole suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, and last
-# the whole suite of the warnings-as-errors build, whose CTest summary closes the output.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, the Windows
+# build under Wine and the browser build under node, and last the whole suite of the
+# warnings-as-errors build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -27,5 +28,10 @@ bash scripts/build-windows.sh
 # windows-install), bring an X server and a prefix of their own.
 env -u DISPLAY -u WAYLAND_DISPLAY WINE_PREFIX_SETTLE=0 \
   bash scripts/wine-prefix.sh ctest --preset windows --timeout 300 -j2
+echo "== web build and tests"
+cmake --preset web >/dev/null
+cmake --build --preset web
+# The browser build's texts are compared with the ci build's, made above.
+ctest --preset web --timeout 600 -j2
 echo "== tests"
 ctest --preset ci --timeout 300 -j2

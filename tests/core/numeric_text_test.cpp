@@ -28,6 +28,8 @@ struct ParseRow {
     friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
+const std::string halfwayAboveOne = "1.00000000000000011102230246251565404236316680908203125";
+
 class ParseNumberReads : public ::testing::TestWithParam<ParseRow> {};
 
 TEST_P(ParseNumberReads, TheLeadingNumber)
@@ -83,7 +85,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"ANegativeUnderflowReadsAsZero", "-1e-999", 0.0},
         ParseRow{"AHugeNegativeExponentReadsAsZero", "1e-99999999999999999999", 0.0},
         ParseRow{"TheLargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
-        ParseRow{"AZeroMantissaWithAHugeExponent", "0e999", 0.0}),
+        ParseRow{"AZeroMantissaWithAHugeExponent", "0e999", 0.0},
+        // 1 + 2^-53 (2^-53 is 5^53 / 10^53), halfway between 1 and the next double, written
+        // with more digits than a reader may keep: only the digits beyond decide.
+        ParseRow{"AnExactTieOfNineHundredDigitsGoesToTheEvenDouble", halfwayAboveOne + std::string(900, '0'), 1.0},
+        ParseRow{"ATieBrokenOnlyPastTheNineHundredthDigitGoesUp", halfwayAboveOne + std::string(900, '0') + "1",
+                 1.0000000000000002}),
     rowName<ParseRow>);
 
 struct OverflowRow {

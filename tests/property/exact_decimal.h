@@ -7,12 +7,13 @@
 // goes through the standard library's number conversions.
 
 #include <algorithm>
-#include <bit>
-#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "bits.h"
+#include "library_reader.h"
 
 namespace lumetra::property {
 
@@ -64,7 +65,7 @@ struct Decimal {
 
 inline Decimal exactDecimal(double x)
 {
-    const auto raw = std::bit_cast<std::uint64_t>(x);
+    const auto raw = testing::bitsOf(x);
     const auto biased = static_cast<int>((raw >> 52) & 0x7FF);
     std::uint64_t mantissa = raw & ((std::uint64_t{1} << 52) - 1);
     int exponent = -1074;  // subnormals
@@ -140,13 +141,11 @@ inline std::string fixedOracle(double x, int decimals, Tie tie)
 }
 
 // What a field shows for x: rounded half-even to a double, that double then formatted,
-// ties away from zero. The double nearest the rounded decimal is from_chars's to find.
+// ties away from zero. The double nearest the rounded decimal is the library's to find.
 inline std::string roundThenFormatOracle(double x, int decimals)
 {
     const std::string rounded = fixedOracle(x, decimals, Tie::ToEven);
-    double nearest = 0.0;
-    std::from_chars(rounded.data(), rounded.data() + rounded.size(), nearest);
-    return fixedOracle(nearest, decimals, Tie::AwayFromZero);
+    return fixedOracle(libraryRead(rounded).value, decimals, Tie::AwayFromZero);
 }
 
 // x rounded to `count` significant digits, ties to even: the value is d.ddd * 10^exponent

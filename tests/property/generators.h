@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -21,6 +20,8 @@
 #include <random>
 #include <string>
 #include <string_view>
+
+#include "bits.h"
 
 namespace lumetra::property {
 
@@ -84,7 +85,7 @@ public:
     double anyFinite()
     {
         for (;;) {
-            const double x = std::bit_cast<double>(bits());
+            const double x = testing::doubleOf(bits());
             if (std::isfinite(x))
                 return x;
         }

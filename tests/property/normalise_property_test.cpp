@@ -2,12 +2,11 @@
 // has the field's form, is the bound's own text when the number typed lies beyond that
 // bound and otherwise the number rounded half-even and then formatted, and normalising it
 // again changes nothing. The test knows the number of each text it types without the
-// program's reader: it reads its own plain decimals with from_chars, and the few other
-// texts carry their number written by hand.
+// program's reader: it reads its own plain decimals with the standard library's reader,
+// and the few other texts carry their number written by hand.
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,6 +15,7 @@
 
 #include "exact_decimal.h"
 #include "generators.h"
+#include "library_reader.h"
 #include "normalise.h"
 
 namespace lumetra::property {
@@ -58,9 +58,8 @@ std::string printed(double x, int precision)
 // The whole text as a decimal number, by the standard library; NaN unless all of it reads.
 double read(const std::string& text)
 {
-    double v = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
-    return error == std::errc{} && end == text.data() + text.size() ? v : std::numeric_limits<double>::quiet_NaN();
+    const LibraryRead read = libraryRead(text);
+    return read.error == std::errc{} && read.length == text.size() ? read.value : std::numeric_limits<double>::quiet_NaN();
 }
 
 struct Typed {

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -13,6 +12,7 @@
 
 #include "exact_decimal.h"
 #include "generators.h"
+#include "library_reader.h"
 #include "numeric_text.h"
 
 namespace lumetra::property {
@@ -46,10 +46,10 @@ std::optional<double> valueOf(const Significant& s)
     if (s.digits.empty())
         return 0.0;
     const std::string text = (s.negative ? "-" : "") + s.digits + "e" + std::to_string(s.exponent - 14);
-    double v = 0.0;
-    if (std::from_chars(text.data(), text.data() + text.size(), v).ec != std::errc{})
+    const LibraryRead read = libraryRead(text);
+    if (read.error != std::errc{})
         return std::nullopt;
-    return v;
+    return read.value;
 }
 
 int significantDigits(const std::string& text)

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -15,6 +14,7 @@
 
 #include "exact_decimal.h"
 #include "generators.h"
+#include "library_reader.h"
 #include "numeric_text.h"
 
 namespace lumetra::property {
@@ -50,15 +50,14 @@ PlainNumber plainNumber(Gen& gen)
     return n;
 }
 
-// The value from_chars gives, or nothing for a number beyond the range of a double.
+// The value the standard library reads, or nothing for a number beyond the range of a double.
 // from_chars takes no plus sign and reports overflow and underflow alike.
 std::optional<double> expectedValue(std::string text)
 {
     if (text.starts_with('+'))
         text.erase(0, 1);
-    double v = 0.0;
-    if (std::from_chars(text.data(), text.data() + text.size(), v).ec == std::errc{})
-        return v;
+    if (const LibraryRead read = libraryRead(text); read.error == std::errc{})
+        return read.value;
     if (std::isinf(std::strtod(text.c_str(), nullptr)))
         return std::nullopt;
     return 0.0;

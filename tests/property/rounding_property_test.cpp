@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
 
 #include "exact_decimal.h"
 #include "generators.h"
+#include "library_reader.h"
 #include "numeric_text.h"
 
 namespace lumetra::property {
@@ -21,12 +21,7 @@ namespace {
 constexpr Pattern patterns[] = {Pattern::Whole, Pattern::OneDecimal, Pattern::ThreeDecimals, Pattern::FourDecimals,
                                 Pattern::SixDecimals};
 
-double read(const std::string& text)
-{
-    double v = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), v);
-    return v;
-}
+double read(const std::string& text) { return libraryRead(text).value; }
 
 // One input for rounding to `decimals` places, below `limit` in magnitude.
 double roundingInput(Gen& gen, int decimals, double limit)
