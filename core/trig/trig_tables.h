@@ -1,7 +1,7 @@
 #pragma once
 
 // The constants of the core's trigonometry, generated once at high precision by
-// scripts/make-trig-tables.py and kept in trig_tables.cpp: nothing is taken from the
+// make_trig_tables.py beside it and kept in trig_tables.cpp: nothing is taken from the
 // platform at run time.
 
 #include <array>
@@ -38,5 +38,7 @@ extern const std::array<double, 4> halfPiParts;
 extern const std::array<std::uint64_t, 36> twoOverPiBits;
 // pi/2: the integer word (1), then 17 words of its fraction.
 extern const std::array<std::uint64_t, 18> halfPiBits;
+// atan(k/8) for k = 0 to 8: the integer word (0), then 16 words of the fraction, cut.
+extern const std::array<std::array<std::uint64_t, 17>, 9> atanEighthsBits;
 
 }  // namespace lumetra::trig::tables

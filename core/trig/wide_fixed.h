@@ -59,9 +59,9 @@ public:
 
     // The double nearest the value, ties to even. The value must be 0 or at least 2^-1022.
     double nearestDouble() const;
-    // The double nearest every value within `units` units of this one, if they all have
-    // the same; nothing when the interval straddles a rounding boundary.
-    std::optional<double> nearestDoubleWithin(std::uint64_t units) const;
+    // The double nearest every value within `error` (not negative) of this one, if they all
+    // have the same; nothing when the interval straddles a rounding boundary.
+    std::optional<double> nearestDoubleWithin(const WideFixed& error) const;
     // An approximation of the value, for error bounds and first guesses.
     double approx() const;
 

@@ -5,8 +5,10 @@ nearest the exact value, computed at 200 bits with Debian's python3-mpmath and r
     make_trig_reference.py DIR [COUNT]
 
 writes DIR/sin.bin, cos.bin, tan.bin and atan.bin: pairs of little-endian doubles (argument,
-expected), COUNT arguments shaped like the window's (default a million) and then the hard
-cases. The arguments come from a seeded generator, so every run writes the same files.
+expected), COUNT arguments shaped like the window's (default a million), then the hard
+cases, and last the committed hard cases of ../hard_cases (arguments whose value lies within
+2^-20 of an ulp of a rounding midpoint, with their values from MPFR). The arguments come from
+a seeded generator, so every run writes the same files.
 """
 
 import math
@@ -15,8 +17,12 @@ import random
 import struct
 import sys
 
+from pathlib import Path
+
 import mpmath
 from mpmath import libmp
+
+HARD_CASES = Path(__file__).resolve().parent.parent / "hard_cases"
 
 PRECISION = 200
 DEGREES_TO_RADIANS_PI = 3.141592653589793  # the window's pi, atan(1) * 4 in doubles
@@ -103,6 +109,15 @@ def hard_quotients(rng):
     return xs
 
 
+def committed_hard_cases(name):
+    pairs = []
+    for line in (HARD_CASES / (name + ".txt")).read_text().splitlines():
+        if line and not line.startswith("#"):
+            x, y = line.split()
+            pairs.append((float.fromhex(x), float.fromhex(y)))
+    return pairs
+
+
 def write(path, pairs):
     with open(path, "wb") as f:
         for x, y in pairs:
@@ -117,9 +132,10 @@ def main():
     angles = window_angles(rng, count) + hard_angles(rng)
     results = [sin_cos_tan(x) for x in angles]
     for i, name in enumerate(("sin", "cos", "tan")):
-        write(os.path.join(out, name + ".bin"), ((x, r[i]) for x, r in zip(angles, results)))
+        pairs = [(x, r[i]) for x, r in zip(angles, results)] + committed_hard_cases(name)
+        write(os.path.join(out, name + ".bin"), pairs)
     quotients = window_quotients(rng, count) + hard_quotients(rng)
-    write(os.path.join(out, "atan.bin"), ((x, atan(x)) for x in quotients))
+    write(os.path.join(out, "atan.bin"), [(x, atan(x)) for x in quotients] + committed_hard_cases("atan"))
 
 
 main()

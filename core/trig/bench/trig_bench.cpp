@@ -3,13 +3,25 @@
 // between -360 and 720 degrees, and the arctangent of the quotient of two positions with six
 // decimals within +-5000. Each pair runs in the same process, one after the other, so that
 // their ratio holds however busy the machine is.
+//
+// Then the slowest single call of each function: every committed hard case (each needs the
+// careful evaluation), the doubles closest to multiples of pi/2 and the largest doubles are
+// timed one by one, and the slowest of them is timed again as the benchmark (its argument
+// is printed as the benchmark's label).
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "trigonometry.h"
 
@@ -71,6 +83,58 @@ void BM_Tan_Platform(benchmark::State& s) { run<platformTan>(s, angleArgs); }
 void BM_Atan_Core(benchmark::State& s) { run<lumetra::trig::atan>(s, atanArgs); }
 void BM_Atan_Platform(benchmark::State& s) { run<platformAtan>(s, atanArgs); }
 
+std::vector<double> slowCandidates(const char* name)
+{
+    std::vector<double> xs{0x1.921fb54442d18p+0, 0x1.6c6cbc45dc8dep+5, 0x1.b951f1572eba5p+23, 0x1.6ac5b262ca1ffp+849,
+                           0x1.6ac5b262ca1ffp+850, 0x1.fffffffffffffp+1023, 0x1p+20, 0x1.5p+3, 0x1p+59, 0x1p-26};
+    std::ifstream in(std::string(LUMETRA_TRIG_HARD_CASES) + "/" + name + ".txt");
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        xs.push_back(std::strtod(line.substr(0, line.find(' ')).c_str(), nullptr));
+    }
+    return xs;
+}
+
+// The argument whose call takes longest: each timed as the fastest of 20 runs of 10 calls.
+template <double (*F)(double)>
+double slowestArgument(const char* name)
+{
+    double slowest = 0.0;
+    double worst = 0.0;
+    for (const double x : slowCandidates(name)) {
+        double best = 1e30;
+        for (int run = 0; run < 20; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            for (int i = 0; i < 10; ++i)
+                benchmark::DoNotOptimize(F(x));
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
+        if (best > worst) {
+            worst = best;
+            slowest = x;
+        }
+    }
+    return slowest;
+}
+
+template <double (*F)(double)>
+void worstCall(benchmark::State& state, const char* name)
+{
+    static const double x = slowestArgument<F>(name);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(F(x));
+    std::array<char, 64> label{};
+    std::snprintf(label.data(), label.size(), "%a", x);
+    state.SetLabel(label.data());
+}
+
+void BM_Sin_WorstCall(benchmark::State& s) { worstCall<lumetra::trig::sin>(s, "sin"); }
+void BM_Cos_WorstCall(benchmark::State& s) { worstCall<lumetra::trig::cos>(s, "cos"); }
+void BM_Tan_WorstCall(benchmark::State& s) { worstCall<lumetra::trig::tan>(s, "tan"); }
+void BM_Atan_WorstCall(benchmark::State& s) { worstCall<lumetra::trig::atan>(s, "atan"); }
+
 void medianOfTen(benchmark::internal::Benchmark* b)
 {
     b->Unit(benchmark::kNanosecond)->Repetitions(10)->ReportAggregatesOnly(true);
@@ -84,6 +148,10 @@ BENCHMARK(BM_Tan_Core)->Apply(medianOfTen);
 BENCHMARK(BM_Tan_Platform)->Apply(medianOfTen);
 BENCHMARK(BM_Atan_Core)->Apply(medianOfTen);
 BENCHMARK(BM_Atan_Platform)->Apply(medianOfTen);
+BENCHMARK(BM_Sin_WorstCall)->Apply(medianOfTen);
+BENCHMARK(BM_Cos_WorstCall)->Apply(medianOfTen);
+BENCHMARK(BM_Tan_WorstCall)->Apply(medianOfTen);
+BENCHMARK(BM_Atan_WorstCall)->Apply(medianOfTen);
 
 }  // namespace
 

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cmath>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <span>
 
+#include "bits.h"
+#include "float_environment.h"
+#include "internals.h"
 #include "trig_tables.h"
 #include "wide_fixed.h"
 
@@ -20,10 +22,16 @@ __extension__ using Wide128 = unsigned __int128;
 // The fraction words of each attempt: 128, 256, 512 and 1024 bits after the point.
 constexpr std::array<Width, 4> precisions{{{2}, {4}, {8}, {16}}};
 
-// A value, and how many units of its last word it may be off by.
+// Relaxed: the counts need no order with anything else, and cost nothing beside an attempt.
+std::array<std::atomic<std::uint64_t>, 4> decidedAt{};
+std::atomic<std::uint64_t> undecided{0};
+
+// A value, and how many units of its last word it may be off by. A double, as a quotient
+// near an odd multiple of pi/2 may be off by more units than a word holds; the sine, cosine
+// and arctangent bounds are small whole numbers, which it holds exactly.
 struct Bounded {
     WideFixed value;
-    std::uint64_t error = 0;
+    double error = 0.0;
 };
 
 // |x| as m * 2^e with m an integer of 53 bits.
@@ -34,7 +42,7 @@ struct Binary {
 
 Binary binaryOf(double x)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = bitsOf(x);
     const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
     return {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52), biased - 1075};
 }
@@ -115,7 +123,7 @@ Reduction reduceAbs(double ax, Width width)
 // The Taylor series of sin r (from r) or cos r (from 1) for |r| <= pi/4: each term is the
 // one before times -r^2 / (j (j + 1)), and loses at most a unit in the product and one in
 // the division. The error of r passes through with a factor below 1, and that of r^2 adds
-// less than a fifth of it.
+// less than a fifth of it (derive_bounds.py, "careful sine and cosine").
 Bounded series(const Bounded& r, const WideFixed& first, std::uint64_t firstJ)
 {
     const WideFixed r2 = r.value * r.value;
@@ -129,17 +137,34 @@ Bounded series(const Bounded& r, const WideFixed& first, std::uint64_t firstJ)
         sum = terms % 2 == 0 ? sum - term : sum + term;
         ++terms;
     }
-    return {sum, 2 * r.error + 2 * terms + 4};
+    return {sum, 2 * r.error + 2 * static_cast<double>(terms) + 4};
 }
 
 Bounded sinOf(const Bounded& r) { return series(r, r.value, 2); }
 Bounded cosOf(const Bounded& r) { return series(r, one(r.value.width()), 1); }
 
+// The double nearest every value within the error of v, if there is one. Past 2^63 units
+// the error is no longer a count of units in the last word but already a good part of the
+// value, and no width could decide from it.
 std::optional<double> decided(const Bounded& v)
 {
-    if (v.error > (std::uint64_t{1} << 62))
-        return std::nullopt;
-    return v.value.nearestDoubleWithin(v.error);
+    const Width width = v.value.width();
+    WideFixed e(width);
+    if (v.error < 0x1p63) {
+        // The whole units, and one for the part cut off.
+        e.setWord(width.words, static_cast<std::uint64_t>(v.error) + 1);
+    } else {
+        double inWords = v.error;
+        for (int i = 0; i < width.words; ++i)
+            inWords *= 0x1p-64;
+        if (!(inWords < 0x1p-2))
+            return std::nullopt;
+        // Exact, as v.error is at least 2^63 and no width has more than 16 words; a unit
+        // more for the bits of inWords that fall below the last word.
+        e = WideFixed::of(inWords, width);
+        e.setWord(width.words, e.word(width.words) + 1);
+    }
+    return v.value.nearestDoubleWithin(e);
 }
 
 Bounded negated(const Bounded& v, bool negate) { return {negate ? -v.value : v.value, v.error}; }
@@ -147,15 +172,29 @@ Bounded negated(const Bounded& v, bool negate) { return {negate ? -v.value : v.v
 template <typename Attempt>
 double untilDecided(Attempt attempt)
 {
-    Bounded last{WideFixed(precisions[0]), 0};
-    for (Width width : precisions) {
-        last = attempt(width);
-        if (const std::optional<double> result = decided(last))
+    for (std::size_t i = 0; i + 1 < precisions.size(); ++i) {
+        if (const std::optional<double> result = decided(attempt(precisions[i]))) {
+            decidedAt[i].fetch_add(1, std::memory_order_relaxed);
             return *result;
+        }
     }
-    // Not decided even at 1024 bits: the exact value lies within 2^-900 of a rounding
-    // boundary, which no double argument is known to come near. The nearest double of the
-    // last attempt is then within half a unit in the last place and a hair.
+    // The widest width decides every double argument. Its error bound is under 2^-950 of
+    // the value for each function (under 2^-1016 in absolute terms; the smallest values that
+    // get here, sines and tangents of arguments next to multiples of pi, are above 2^-63, as
+    // the closest any double comes to a multiple of pi/2 is about 2^-61 (Kahan and McDonald's
+    // search, 6381956970095103 * 2^797)). The published exhaustive searches for the
+    // hardest-to-round doubles of sin, cos, tan and atan (Lefevre and Muller, 2001; Hanrot,
+    // Lefevre, Stehle and Zimmermann, 2007, for the largest arguments) found none whose value
+    // lies closer to a rounding boundary than about 2^-(53 + 70) of itself: some 800 bits
+    // further from a boundary than this width can resolve. A result the widest width leaves
+    // undecided is counted, so that the tests see it, and is the nearest double of the last
+    // attempt, within half a unit in the last place and a hair.
+    const Bounded last = attempt(precisions.back());
+    if (const std::optional<double> result = decided(last)) {
+        decidedAt.back().fetch_add(1, std::memory_order_relaxed);
+        return *result;
+    }
+    undecided.fetch_add(1, std::memory_order_relaxed);
     return last.value.nearestDouble();
 }
 
@@ -173,7 +212,13 @@ Bounded cosAttempt(double x, Width width)
     return negated(v, red.quadrant == 1 || red.quadrant == 2);
 }
 
-// tan x = sin r / cos r in even quadrants and -cos r / sin r in odd ones.
+// tan x = sin r / cos r in even quadrants and -cos r / sin r in odd ones, as n / d. The
+// quotient's error is relative: n and d carry theirs (e_n / n and e_d / d in units of the
+// last word u), the reciprocal of d adds 4 (1 + d) u and the product a unit, so
+//   |q - n/d| <= |q| (e_n / n + e_d / d + 4 (1 + d)) u + u
+// to first order, doubled below for the second-order terms and the approximate n, d and q
+// the bound is taken from (derive_bounds.py, "careful tangent"). Near an odd multiple of
+// pi/2, d is small and q large, and the bound still shrinks with every doubled width.
 Bounded tanAttempt(double x, Width width)
 {
     const Reduction red = reduceAbs(x < 0 ? -x : x, width);
@@ -186,49 +231,37 @@ Bounded tanAttempt(double x, Width width)
     WideFixed q = num.value * g;
     if ((odd != (x < 0)) != den.value.negative())
         q = -q;
-    // 1/d is within 4 (1 + 1/d) units of the reciprocal of the rounded d, which is itself
-    // off by up to e_d / d^2; the quotient adds |g| e_n and a unit. Doubled for slack.
+    const double n = num.value.abs().approx();
     const double d = den.value.abs().approx();
-    const double bound = 2.0 * (4.0 * (1.0 + 1.0 / d) + static_cast<double>(den.error) / (d * d) +
-                                static_cast<double>(num.error) / d + 1.0);
-    const std::uint64_t error = bound < 0x1p62 ? static_cast<std::uint64_t>(bound) + 1 : std::uint64_t{1} << 63;
-    return {q, error};
+    const double relative = num.error / n + den.error / d + 4.0 * (1.0 + d);
+    return {q, 2.0 * (q.abs().approx() * relative + 1.0)};
 }
 
 // 1/|x| for |x| > 1: |x| = z * 2^k with z in [1, 2), so 1/|x| = (1/z) / 2^k.
 Bounded reciprocalOf(double ax, Width width)
 {
     const Binary b = binaryOf(ax);
-    const WideFixed z = WideFixed::of(std::bit_cast<double>((std::bit_cast<std::uint64_t>(ax) & ((std::uint64_t{1} << 52) - 1)) |
-                                                            (std::uint64_t{1023} << 52)),
-                                      width);
+    const WideFixed z = WideFixed::of(doubleOf((bitsOf(ax) & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1023} << 52)), width);
     return {reciprocal(z).shiftedRight(b.e + 52), 9};
 }
 
-// y / (1 + sqrt(1 + y^2)), whose arctangent is half that of y; the square root by Newton's
-// iteration for 1/sqrt. The map halves the error of y and adds less than 16 units.
-Bounded halved(const Bounded& y)
-{
-    const Width width = y.value.width();
-    const WideFixed a = one(width) + y.value * y.value;
-    WideFixed g = WideFixed::of(1.0 / std::sqrt(a.approx()), width);
-    for (int bits = 50; bits < 64 * (width.words + 1); bits *= 2)
-        g = g + (g * (one(width) - a * g * g)).dividedBy(2);
-    const WideFixed root = a * g;
-    return {y.value * reciprocal(one(width) + root), y.error + 16};
-}
-
+// atan z = atan c + atan y with y = (z - c) / (1 + c z), for c = k/8 the eighth nearest z
+// in [0, 1]: |y| <= 1/16, where the series gains 8 bits a term. The map from z to y has a
+// derivative of 1 / (1 + c^2) at c and under 1.1 within 1/16 of it, so it passes z's error
+// on times 1.1; 1 + c z loses a unit in the shift (worth under 1/16 of one in y), the
+// reciprocal 4 (1 + 1/d) <= 8 units (times |z - c| <= 1/16) and the product one: y is off
+// by 1.1 e_z + 2. Each term of the series loses a unit in the product and one in the
+// division, the table value of atan c one, and pi/2 - atan(1/x) one more
+// (derive_bounds.py, "careful arctangent").
 Bounded atanAttempt(double x, Width width)
 {
     const double ax = x < 0 ? -x : x;
     const bool inverted = ax > 1.0;
-    Bounded y = inverted ? reciprocalOf(ax, width) : Bounded{WideFixed::of(ax, width), 0};
-    // Four halvings at most bring y from 1 below 1/16, where the series gains 8 bits a term.
-    int halvings = 0;
-    while (y.value.approx() > 0.0625) {
-        y = halved(y);
-        ++halvings;
-    }
+    const Bounded z = inverted ? reciprocalOf(ax, width) : Bounded{WideFixed::of(ax, width), 0};
+    const auto k = static_cast<std::uint64_t>(z.value.approx() * 8.0 + 0.5);
+    const WideFixed c = WideFixed::of(static_cast<double>(k) / 8.0, width);
+    const WideFixed d = one(width) + z.value.times(k).shiftedRight(3);
+    const Bounded y{(z.value - c) * reciprocal(d), 1.1 * z.error + 2};
     const WideFixed y2 = y.value * y.value;
     WideFixed power = y.value;
     WideFixed sum = power;
@@ -241,8 +274,8 @@ Bounded atanAttempt(double x, Width width)
         sum = j % 2 == 1 ? sum - term : sum + term;
         ++terms;
     }
-    const auto scale = std::uint64_t{1} << halvings;
-    Bounded result{sum.times(scale), (y.error + 2 * terms + 2) * scale};
+    const WideFixed atanOfC = WideFixed::ofWords(tables::atanEighthsBits[k], width);
+    Bounded result{atanOfC + sum, y.error + 2 * static_cast<double>(terms) + 3};
     if (inverted)
         result = {halfPi(width) - result.value, result.error + 1};
     return negated(result, x < 0);
@@ -268,6 +301,39 @@ double carefulTan(double x)
 double carefulAtan(double x)
 {
     return untilDecided([x](Width width) { return atanAttempt(x, width); });
+}
+
+namespace internals {
+
+Attempt careful(Function f, double x, Width width)
+{
+    Bounded b{WideFixed(width), 0.0};
+    switch (f) {
+    case Function::sin:
+        b = sinAttempt(x, width);
+        break;
+    case Function::cos:
+        b = cosAttempt(x, width);
+        break;
+    case Function::tan:
+        b = tanAttempt(x, width);
+        break;
+    case Function::atan:
+        b = atanAttempt(x, width);
+        break;
+    }
+    return {b.value, b.error};
+}
+
+}  // namespace internals
+
+CarefulCounts carefulCounts()
+{
+    CarefulCounts counts;
+    for (std::size_t i = 0; i < decidedAt.size(); ++i)
+        counts.decidedAt[i] = decidedAt[i].load(std::memory_order_relaxed);
+    counts.undecided = undecided.load(std::memory_order_relaxed);
+    return counts;
 }
 
 }  // namespace lumetra::trig

@@ -2,6 +2,9 @@
 
 #include <bit>
 
+#include "bits.h"
+#include "float_environment.h"
+
 namespace lumetra::trig {
 
 namespace {
@@ -18,7 +21,7 @@ WideFixed::WideFixed(Width width) : words_(width.words) {}
 WideFixed WideFixed::of(double x, Width width)
 {
     WideFixed v(width);
-    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto bits = bitsOf(x);
     v.negative_ = (bits >> 63) != 0;
     const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
@@ -116,22 +119,22 @@ WideFixed operator-(const WideFixed& a, const WideFixed& b) { return a + (-b); }
 WideFixed operator*(const WideFixed& a, const WideFixed& b)
 {
     // The whole product, word k of it with weight 2^(64 - 64k), then cut after the last word.
+    // Rows from the least significant word of a up: row i adds into words i + 1 to i + n + 1,
+    // which the rows before it have set, and leaves its carry as word i, which none has.
     const int n = a.words_;
-    std::array<std::uint64_t, 2 * WideFixed::maxWords + 3> full{};
-    for (int i = 0; i <= n; ++i) {
+    std::array<std::uint64_t, 2 * WideFixed::maxWords + 3> full;
+    for (int k = n + 1; k <= 2 * n + 1; ++k)
+        full[static_cast<std::size_t>(k)] = 0;
+    for (int i = n; i >= 0; --i) {
+        const std::uint64_t ai = a.word(i);
         std::uint64_t carry = 0;
         for (int j = n; j >= 0; --j) {
-            const auto k = static_cast<std::size_t>(i) + static_cast<std::size_t>(j) + 1;
-            const Wide128 p = static_cast<Wide128>(a.word(i)) * b.word(j) +
-                              full[k] + carry;
+            const auto k = static_cast<std::size_t>(i + j + 1);
+            const Wide128 p = static_cast<Wide128>(ai) * b.word(j) + full[k] + carry;
             full[k] = static_cast<std::uint64_t>(p);
             carry = static_cast<std::uint64_t>(p >> bitsPerWord);
         }
-        for (int k = i; k >= 0 && carry != 0; --k) {
-            const Wide128 s = static_cast<Wide128>(full[static_cast<std::size_t>(k)]) + carry;
-            full[static_cast<std::size_t>(k)] = static_cast<std::uint64_t>(s);
-            carry = static_cast<std::uint64_t>(s >> bitsPerWord);
-        }
+        full[static_cast<std::size_t>(i)] = carry;
     }
     WideFixed v(a.width());
     for (int i = 0; i <= n; ++i)
@@ -213,15 +216,13 @@ double WideFixed::nearestDouble() const
     const int biased = exponent + 1023;
     const std::uint64_t bits = (negative_ ? std::uint64_t{1} << 63 : 0) | (static_cast<std::uint64_t>(biased) << 52) |
                                (significand & ((std::uint64_t{1} << 52) - 1));
-    return std::bit_cast<double>(bits);
+    return doubleOf(bits);
 }
 
-std::optional<double> WideFixed::nearestDoubleWithin(std::uint64_t units) const
+std::optional<double> WideFixed::nearestDoubleWithin(const WideFixed& error) const
 {
-    WideFixed e(width());
-    e.at(words_) = units;
-    const double low = (*this - e).nearestDouble();
-    const double high = (*this + e).nearestDouble();
+    const double low = (*this - error).nearestDouble();
+    const double high = (*this + error).nearestDouble();
     if (low != high)
         return std::nullopt;
     return low;
