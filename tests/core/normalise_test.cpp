@@ -89,9 +89,9 @@ TEST(NormaliseRules, OnlyTheTwoComputedHeadingAndPitchFieldsHaveNone)
 TEST(NormaliseRules, TheBoundsAreTheNearestDoubles)
 {
     // 0.1 is 3FB999999999999A, 89.9 is 405679999999999A and 359.9 is 40767E6666666666.
-    EXPECT_EQ(testing::bitsOf(*normaliseRuleFor(TextField::txtGridRes)->lower), 0x3FB999999999999AULL);
-    EXPECT_EQ(testing::bitsOf(*normaliseRuleFor(TextField::txtPitch)->upper), 0x405679999999999AULL);
-    EXPECT_EQ(testing::bitsOf(*normaliseRuleFor(TextField::txtHeading)->upper), 0x40767E6666666666ULL);
+    EXPECT_EQ(trig::bitsOf(*normaliseRuleFor(TextField::txtGridRes)->lower), 0x3FB999999999999AULL);
+    EXPECT_EQ(trig::bitsOf(*normaliseRuleFor(TextField::txtPitch)->upper), 0x405679999999999AULL);
+    EXPECT_EQ(trig::bitsOf(*normaliseRuleFor(TextField::txtHeading)->upper), 0x40767E6666666666ULL);
 }
 
 TEST(NormaliseRules, ANumberBeyondADoubleIsAnOverflow)

@@ -65,7 +65,7 @@ struct Decimal {
 
 inline Decimal exactDecimal(double x)
 {
-    const auto raw = testing::bitsOf(x);
+    const auto raw = trig::bitsOf(x);
     const auto biased = static_cast<int>((raw >> 52) & 0x7FF);
     std::uint64_t mantissa = raw & ((std::uint64_t{1} << 52) - 1);
     int exponent = -1074;  // subnormals

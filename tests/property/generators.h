@@ -85,7 +85,7 @@ public:
     double anyFinite()
     {
         for (;;) {
-            const double x = testing::doubleOf(bits());
+            const double x = trig::doubleOf(bits());
             if (std::isfinite(x))
                 return x;
         }
