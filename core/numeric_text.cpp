@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 namespace lumetra {
@@ -168,7 +169,9 @@ Num parseDecimal(Reader& in)
 
 // Fixed-point text of the exact binary value of x, correctly rounded, an exact tie going to
 // the even digit; fmt writes it with its own arithmetic, so every platform gets these digits.
-std::string fixedText(double x, int decimals) { return fmt::format("{:.{}f}", x, decimals); }
+// Formats compiled in: only the code for doubles in these two forms reaches the program, which
+// keeps the browser edition small.
+std::string fixedText(double x, int decimals) { return fmt::format(FMT_COMPILE("{:.{}f}"), x, decimals); }
 
 bool isZeroText(std::string_view text) { return text.find_first_not_of("-0.") == std::string_view::npos; }
 
@@ -220,7 +223,7 @@ std::string numberText(Num x)
     if (v == 0.0)
         return "0";
     // d.dddddddddddddde+dd: the 15 significant digits, correctly rounded, and the exponent.
-    const std::string sci = fmt::format("{:.14e}", v);
+    const std::string sci = fmt::format(FMT_COMPILE("{:.14e}"), v);
     const std::size_t e = sci.find('e');
     const bool negative = sci.front() == '-';
     std::string digits;
