@@ -50,9 +50,11 @@ double readDecimal(std::string_view text)
 // is set. The number may have any length, so only the count of bits grows.
 class BinaryRounder {
 public:
-    void push(unsigned digit, int width)
+    explicit BinaryRounder(int bitsPerDigit) : bitsPerDigit_(bitsPerDigit) {}
+
+    void push(unsigned digit)
     {
-        for (int i = width - 1; i >= 0; --i)
+        for (int i = bitsPerDigit_ - 1; i >= 0; --i)
             pushBit(((digit >> i) & 1U) != 0);
     }
 
@@ -74,7 +76,8 @@ public:
         if (length > 1024)
             throw Fault(FaultKind::Overflow);
         // The value is 1.f * 2^(length - 1): the exponent and fraction fields of the double.
-        const std::uint64_t bits = (static_cast<std::uint64_t>(length - 1 + 1023) << 52) | (mantissa & ((std::uint64_t{1} << 52) - 1));
+        constexpr std::uint64_t fraction = (std::uint64_t{1} << 52) - 1;
+        const std::uint64_t bits = (static_cast<std::uint64_t>(length - 1 + 1023) << 52) | (mantissa & fraction);
         double result = 0.0;
         std::memcpy(&result, &bits, sizeof result);
         return result;
@@ -96,6 +99,7 @@ private:
         ++length_;
     }
 
+    int bitsPerDigit_;
     std::uint64_t top_ = 0;
     std::size_t length_ = 0;
     bool half_ = false;
@@ -104,13 +108,13 @@ private:
 
 Num parseRadixInteger(Reader& in, bool hex)
 {
-    BinaryRounder number;
+    BinaryRounder number(hex ? 4 : 3);
     for (char c = in.peek();; c = in.peek()) {
         const char l = lower(c);
         if (isDigit(c) && (hex || c <= '7'))
-            number.push(static_cast<unsigned>(c - '0'), hex ? 4 : 3);
+            number.push(static_cast<unsigned>(c - '0'));
         else if (hex && l >= 'a' && l <= 'f')
-            number.push(static_cast<unsigned>(l - 'a' + 10), 4);
+            number.push(static_cast<unsigned>(l - 'a' + 10));
         else
             break;
         in.next();
@@ -231,8 +235,8 @@ std::string numberText(Num x)
         if (isDigit(c))
             digits += c;
     int exponent = 0;
-    for (char c : std::string_view(sci).substr(e + 2))
-        exponent = exponent * 10 + (c - '0');
+    for (std::size_t i = e + 2; i < sci.size(); ++i)
+        exponent = exponent * 10 + (sci[i] - '0');
     if (sci[e + 1] == '-')
         exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0')
