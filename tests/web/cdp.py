@@ -27,7 +27,8 @@ FLAGS = ['--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '-
 
 
 # The window is up and takes typing: the program has put the focus on Calculate.
-WINDOW_READY = "document.activeElement && document.activeElement.id === 'btnCalculate'"
+WINDOW_READY = ("document.querySelector('.lumetra-window[data-ready]') && document.activeElement"
+                " && document.activeElement.id === 'btnCalculate'")
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):

@@ -8,13 +8,12 @@
 
 extern "C" {
 
-void lumetra_dom_open(std::uintptr_t window, const char* caption, int clientWidth, int clientHeight);
-void lumetra_dom_add(std::uintptr_t window, int row, int kind, int container, const char* name, const char* caption,
-                     int left, int top, int width, int height, int tabIndex, int labelFor);
-void lumetra_dom_set_typing_limit(std::uintptr_t window, int row, int limit);
+// The window from its markup: the one the page already shows, or else this one put in.
+void lumetra_dom_open(std::uintptr_t window, const char* markup);
+// The program has started: what the user did meanwhile is reported once main has returned, and
+// the focus goes to the first control unless the user has put it in the window already.
+void lumetra_dom_show(std::uintptr_t window, int firstRow);
 void lumetra_dom_set_enabled(std::uintptr_t window, int row, bool enabled);
-void lumetra_dom_set_visible(std::uintptr_t window, int row, bool visible);
-void lumetra_dom_focus(std::uintptr_t window, int row);
 // The caller frees the text.
 char* lumetra_dom_text(std::uintptr_t window, int row);
 void lumetra_dom_set_text(std::uintptr_t window, int row, const char* text);

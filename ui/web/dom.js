@@ -1,6 +1,6 @@
 // The page's side of the web binding: the window's controls as the page's own HTML elements,
 // and what the user does with them passed to the program (lumetra_web_event). The C++ side
-// decides everything; this file only builds elements, shows what it is told and reports.
+// decides everything; this file only wires the elements, shows what it is told and reports.
 //
 // Rules the window keeps, as on the desktop:
 // - a field is reported as left only when the focus moves to another control of the same
@@ -13,7 +13,6 @@ mergeInto(LibraryManager.library, {
   $LumetraDom__deps: ['$Asyncify'],
   $LumetraDom: {
     windows: {},
-    kinds: ['label', 'field', 'box', 'button', 'frame'],
     events: { boxClicked: 0, buttonClicked: 1, fieldLeft: 2, closeBox: 3 },
 
     report: function (w, event, row) {
@@ -21,30 +20,6 @@ mergeInto(LibraryManager.library, {
       // have meant one, as the message is modal.
       if (Asyncify.currData || !w.open) return;
       Module['_lumetra_web_event'](w.id, event, row);
-    },
-
-    // A caption such as "E&xit": the ampersand marks the access key, "&&" is an ampersand.
-    setCaption: function (el, caption) {
-      var key = '';
-      for (var i = 0; i < caption.length; ++i) {
-        var c = caption[i];
-        if (c === '&' && i + 1 < caption.length) {
-          c = caption[++i];
-          if (c !== '&' && !key) {
-            key = c.toLowerCase();
-            var u = document.createElement('u');
-            u.textContent = c;
-            el.appendChild(u);
-            continue;
-          }
-        }
-        el.appendChild(document.createTextNode(c));
-      }
-      if (key) {
-        el.setAttribute('accesskey', key);
-        el.setAttribute('aria-keyshortcuts', 'Alt+' + key.toUpperCase());
-      }
-      return key;
     },
 
     focusables: function (w) {
@@ -63,143 +38,93 @@ mergeInto(LibraryManager.library, {
       if (list[next].type === 'text') list[next].select();
     },
 
-    control: function (w, row) { return w.controls[row]; },
-  },
-
-  lumetra_dom_open__deps: ['$LumetraDom'],
-  lumetra_dom_open: function (id, caption, clientWidth, clientHeight) {
-    var host = document.getElementById('lumetra') || document.body;
-    var root = document.createElement('section');
-    root.className = 'lumetra-window';
-    var bar = document.createElement('div');
-    bar.className = 'title-bar';
-    var icon = document.createElement('img');
-    icon.className = 'icon';
-    icon.src = 'icons/lumetra-16.png';
-    icon.srcset = 'icons/lumetra-16.png 1x, icons/lumetra-32.png 2x';
-    icon.alt = '';
-    icon.width = 16;
-    icon.height = 16;
-    var title = document.createElement('h1');
-    title.className = 'caption';
-    title.id = 'lumetra-caption';
-    title.textContent = UTF8ToString(caption);
-    var close = document.createElement('button');
-    close.type = 'button';
-    close.className = 'close-box';
-    close.tabIndex = -1;
-    close.setAttribute('aria-label', 'Close');
-    close.title = 'Close';
-    bar.append(icon, title, close);
-    var client = document.createElement('div');
-    client.className = 'client';
-    client.style.width = clientWidth + 'px';
-    client.style.height = clientHeight + 'px';
-    root.setAttribute('aria-labelledby', title.id);
-    root.append(bar, client);
-    host.replaceChildren(root);
-
-    var w = { id: id, open: true, root: root, client: client, controls: [], tabOrder: [], byTab: [] };
-    LumetraDom.windows[id] = w;
-
-    close.addEventListener('click', function () { LumetraDom.report(w, LumetraDom.events.closeBox, -1); });
-    // Pressing anything but a control leaves the focus where it is, as on the desktop:
-    // labels, frames and the window's face never take it.
-    root.addEventListener('mousedown', function (e) {
-      var el = e.target.closest('input, button');
-      if (!el || !root.contains(el) || el.disabled || el === close) e.preventDefault();
-    });
-    root.addEventListener('keydown', function (e) {
-      if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && !e.metaKey) {
-        e.preventDefault();
-        LumetraDom.tab(w, e.shiftKey);
-      }
-    });
-    // A field scrolled into view below the window's edge must not shift the layout.
-    client.addEventListener('scroll', function () { client.scrollTop = 0; client.scrollLeft = 0; });
-  },
-
-  lumetra_dom_add__deps: ['$LumetraDom'],
-  lumetra_dom_add: function (id, row, kind, container, name, caption, left, top, width, height, tabIndex, labelFor) {
-    var w = LumetraDom.windows[id];
-    var parent = container < 0 ? w.client : w.controls[container];
-    var text = UTF8ToString(caption);
-    var el, place;
-    switch (LumetraDom.kinds[kind]) {
-      case 'label':
-        el = document.createElement('label');
-        el.textContent = text;
-        if (labelFor >= 0) el.htmlFor = w.controls[labelFor].id;
-        el.addEventListener('click', function (e) { e.preventDefault(); });
-        break;
-      case 'field':
-        el = document.createElement('input');
-        el.type = 'text';
-        el.value = text;
-        el.autocomplete = 'off';
-        el.spellcheck = false;
-        el.addEventListener('focusout', function (e) {
-          var to = e.relatedTarget;
-          if (to && to !== el && w.tabOrder.indexOf(to) >= 0) {
-            w.focusAfterMessage = to;
-            LumetraDom.report(w, LumetraDom.events.fieldLeft, row);
-            if (!Asyncify.currData) w.focusAfterMessage = null;
-          }
-        });
-        break;
-      case 'box':
-        el = document.createElement('input');
-        el.type = 'checkbox';
-        place = document.createElement('label');
-        place.className = 'check';
-        place.append(el, document.createTextNode(text));
-        el.addEventListener('click', function () {
-          // The browser has already toggled the box: show the program's value again, and
-          // let the program decide.
-          el.checked = w.values[row] !== 0;
-          el.indeterminate = w.values[row] === 2;
-          LumetraDom.report(w, LumetraDom.events.boxClicked, row);
-        });
-        break;
-      case 'button':
-        el = document.createElement('button');
-        el.type = 'button';
-        LumetraDom.setCaption(el, text);
-        el.addEventListener('click', function () {
-          LumetraDom.report(w, LumetraDom.events.buttonClicked, row);
-        });
-        break;
-      case 'frame':
-        el = document.createElement('fieldset');
-        if (text) {
-          var legend = document.createElement('legend');
-          legend.textContent = text;
-          el.appendChild(legend);
+    // The controls of the window's markup, each by its row, with what the user does with
+    // them passed on.
+    wire: function (w) {
+      var root = w.root;
+      root.querySelectorAll('[data-row]').forEach(function (el) {
+        var row = +el.dataset.row;
+        w.controls[row] = el;
+        if (el.tagName === 'INPUT' && el.type === 'text') {
+          el.addEventListener('focusout', function (e) {
+            var to = e.relatedTarget;
+            if (to && to !== el && w.tabOrder.indexOf(to) >= 0) {
+              w.focusAfterMessage = to;
+              LumetraDom.report(w, LumetraDom.events.fieldLeft, row);
+              if (!Asyncify.currData) w.focusAfterMessage = null;
+            }
+          });
+        } else if (el.type === 'checkbox') {
+          w.values[row] = el.indeterminate ? 2 : el.checked ? 1 : 0;
+          el.addEventListener('click', function () {
+            // The browser has already toggled the box: show the program's value again, and
+            // let the program decide.
+            el.checked = w.values[row] !== 0;
+            el.indeterminate = w.values[row] === 2;
+            LumetraDom.report(w, LumetraDom.events.boxClicked, row);
+          });
+        } else if (el.tagName === 'BUTTON') {
+          el.addEventListener('click', function () {
+            LumetraDom.report(w, LumetraDom.events.buttonClicked, row);
+          });
         }
-        break;
-    }
-    el.id = UTF8ToString(name);
-    place = place || el;
-    place.classList.add('control', LumetraDom.kinds[kind]);
-    place.style.left = left + 'px';
-    place.style.top = top + 'px';
-    if (width >= 0) {
-      place.style.width = width + 'px';
-      place.style.height = height + 'px';
-    }
-    parent.appendChild(place);
-    w.controls[row] = el;
-    if (el.tagName === 'INPUT' || el.tagName === 'BUTTON') {
-      el.tabIndex = tabIndex + 1;
-      w.byTab[tabIndex] = el;
-      w.tabOrder = w.byTab.filter(function (x) { return x; });
-    }
+      });
+      w.tabOrder = Array.prototype.slice.call(root.querySelectorAll('.client [tabindex]'))
+        .sort(function (a, b) { return a.tabIndex - b.tabIndex; });
+
+      var close = root.querySelector('.close-box');
+      close.addEventListener('click', function () { LumetraDom.report(w, LumetraDom.events.closeBox, -1); });
+      // Pressing anything but a control leaves the focus where it is, as on the desktop:
+      // labels, frames and the window's face never take it.
+      root.addEventListener('mousedown', function (e) {
+        var el = e.target.closest('input, button');
+        if (!el || !root.contains(el) || el.disabled || el === close) e.preventDefault();
+      });
+      root.addEventListener('keydown', function (e) {
+        if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && !e.metaKey) {
+          e.preventDefault();
+          LumetraDom.tab(w, e.shiftKey);
+        }
+      });
+      root.querySelectorAll('label.label').forEach(function (label) {
+        label.addEventListener('click', function (e) { e.preventDefault(); });
+      });
+      // A field scrolled into view below the window's edge must not shift the layout.
+      var client = root.querySelector('.client');
+      client.addEventListener('scroll', function () { client.scrollTop = 0; client.scrollLeft = 0; });
+    },
   },
 
-  lumetra_dom_set_typing_limit__deps: ['$LumetraDom'],
-  lumetra_dom_set_typing_limit: function (id, row, limit) {
-    // The browser holds typing and pasting to maxLength, and never cuts what a script writes.
-    if (limit > 0) LumetraDom.windows[id].controls[row].maxLength = limit;
+  // The window from its markup: the one the page already shows (written in when the site was
+  // built), or else the markup put in now.
+  lumetra_dom_open__deps: ['$LumetraDom'],
+  lumetra_dom_open: function (id, markup) {
+    var host = document.getElementById('lumetra') || document.body;
+    var root = host.querySelector('.lumetra-window');
+    if (!root) {
+      host.innerHTML = UTF8ToString(markup);
+      root = host.querySelector('.lumetra-window');
+    }
+    var w = { id: id, open: true, root: root, controls: [], values: {}, tabOrder: [] };
+    LumetraDom.windows[id] = w;
+    LumetraDom.wire(w);
+  },
+
+  // The program has started: what the user did while it loaded (the page's own script noted
+  // it) is done in order, once main has returned, and the focus goes to the first control
+  // unless the user has already put it in the window. A message stops the rest, as no more
+  // could have been done while it was up.
+  lumetra_dom_show__deps: ['$LumetraDom'],
+  lumetra_dom_show: function (id, firstRow) {
+    var w = LumetraDom.windows[id];
+    var early = window.lumetraEarly || [];
+    window.lumetraEarly = null;
+    if (!w.root.contains(document.activeElement)) w.controls[firstRow].focus({ preventScroll: true });
+    setTimeout(function () {
+      for (var i = 0; i < early.length && !Asyncify.currData; ++i)
+        LumetraDom.report(w, LumetraDom.events[early[i][0]], early[i][1]);
+      w.root.dataset.ready = '';
+    });
   },
 
   lumetra_dom_set_enabled__deps: ['$LumetraDom'],
@@ -207,16 +132,6 @@ mergeInto(LibraryManager.library, {
     var el = LumetraDom.windows[id].controls[row];
     el.disabled = !enabled;
     el.closest('.control').classList.toggle('disabled', !enabled);
-  },
-
-  lumetra_dom_set_visible__deps: ['$LumetraDom'],
-  lumetra_dom_set_visible: function (id, row, visible) {
-    LumetraDom.windows[id].controls[row].closest('.control').hidden = !visible;
-  },
-
-  lumetra_dom_focus__deps: ['$LumetraDom'],
-  lumetra_dom_focus: function (id, row) {
-    LumetraDom.windows[id].controls[row].focus({ preventScroll: true });
   },
 
   lumetra_dom_text__deps: ['$LumetraDom', 'malloc'],
@@ -237,7 +152,6 @@ mergeInto(LibraryManager.library, {
   lumetra_dom_show_value__deps: ['$LumetraDom'],
   lumetra_dom_show_value: function (id, row, value) {
     var w = LumetraDom.windows[id];
-    w.values = w.values || {};
     w.values[row] = value;
     var el = w.controls[row];
     el.checked = value !== 0;

@@ -7,12 +7,6 @@
 
 namespace lumetra::ui {
 
-FieldEdit::FieldEdit(std::uintptr_t window, int row, int typingLimit, Look look) : window_(window), row_(row)
-{
-    lumetra_dom_set_typing_limit(window_, row_, typingLimit);
-    setLook(look);
-}
-
 std::string FieldEdit::text() const
 {
     const std::unique_ptr<char, decltype(&std::free)> text(lumetra_dom_text(window_, row_), &std::free);

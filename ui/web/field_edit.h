@@ -14,7 +14,8 @@ namespace lumetra::ui {
 // (CSS system colours Field and ButtonFace).
 class FieldEdit {
 public:
-    FieldEdit(std::uintptr_t window, int row, int typingLimit, Look look);
+    // The field as the window's markup shows it, with its stored look and typing limit.
+    FieldEdit(std::uintptr_t window, int row) : window_(window), row_(row) {}
 
     std::string text() const;
     // Writes the text as a handler does: never cut to the typing limit.

@@ -4,11 +4,6 @@
 
 namespace lumetra::ui {
 
-ValueCheckBox::ValueCheckBox(std::uintptr_t window, int row, BoxValue value) : window_(window), row_(row), value_(value)
-{
-    showValue(value);
-}
-
 void ValueCheckBox::showValue(BoxValue value)
 {
     value_ = value;

@@ -12,7 +12,8 @@ namespace lumetra::ui {
 // alone decide, through showValue, what the box shows next.
 class ValueCheckBox {
 public:
-    ValueCheckBox(std::uintptr_t window, int row, BoxValue value);
+    // The box as the window's markup shows it, with its stored value.
+    ValueCheckBox(std::uintptr_t window, int row, BoxValue value) : window_(window), row_(row), value_(value) {}
 
     BoxValue value() const { return value_; }
     // Shows the value and reports nothing.

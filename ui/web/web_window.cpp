@@ -3,14 +3,9 @@
 #include <emscripten.h>
 
 #include "dom.h"
+#include "window_markup.h"
 
 namespace lumetra::ui {
-
-namespace {
-
-std::string zeroTerminated(std::string_view text) { return std::string(text); }
-
-}  // namespace
 
 WebWindow::WebWindow(Messages* messages)
 {
@@ -19,9 +14,15 @@ WebWindow::WebWindow(Messages* messages)
         messages = ownMessages_.get();
     }
     messages_ = messages;
-    lumetra_dom_open(id(), zeroTerminated(windowRow.caption).c_str(), pixels(windowRow.clientWidth),
-                     pixels(windowRow.clientHeight));
-    buildControls();
+    lumetra_dom_open(id(), windowMarkup().c_str());
+    for (std::size_t row = 0; row < controlRows.size(); ++row) {
+        const ControlId control = controlRows[row].id;
+        const int r = static_cast<int>(row);
+        if (control.kind == Kind::TextField)
+            edits_[static_cast<std::size_t>(control.index)].emplace(id(), r);
+        else if (control.kind == Kind::CheckBox)
+            boxes_[static_cast<std::size_t>(control.index)].emplace(id(), r, controlRows[row].settings.value);
+    }
 }
 
 WebWindow::~WebWindow()
@@ -30,28 +31,7 @@ WebWindow::~WebWindow()
         lumetra_dom_close(id(), false);
 }
 
-void WebWindow::buildControls()
-{
-    for (std::size_t i = 0; i < controlRows.size(); ++i) {
-        const ControlRow& row = controlRows[i];
-        const int r = static_cast<int>(i);
-        // A label sized to its caption takes the width its text needs in the page's font.
-        const bool sized = row.settings.sizedToCaption;
-        lumetra_dom_add(id(), r, static_cast<int>(row.id.kind), row.container, zeroTerminated(row.name()).c_str(),
-                        zeroTerminated(row.caption).c_str(), pixels(row.left), pixels(row.top),
-                        sized ? -1 : pixels(row.width), sized ? -1 : pixels(row.height), row.tabIndex, row.labelFor);
-        if (!row.settings.enabled)
-            lumetra_dom_set_enabled(id(), r, false);
-        if (!row.settings.visible)
-            lumetra_dom_set_visible(id(), r, false);
-        if (row.id.kind == Kind::TextField)
-            edits_[static_cast<std::size_t>(row.id.index)].emplace(id(), r, row.settings.typingLimit, row.settings.look);
-        else if (row.id.kind == Kind::CheckBox)
-            boxes_[static_cast<std::size_t>(row.id.index)].emplace(id(), r, row.settings.value);
-    }
-}
-
-void WebWindow::show() { lumetra_dom_focus(id(), static_cast<int>(firstFocus)); }
+void WebWindow::show() { lumetra_dom_show(id(), static_cast<int>(firstFocus)); }
 
 void WebWindow::reported(PageEvent event, int row)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The window in the page: HTML controls built from the stored description by one loop, the
-// Window interface over them, and the user's clicks, keys and focus changes passed on to the
+// The window in the page: HTML controls written from the stored description by one loop
+// (window_markup.h), the Window interface over them, and the user's clicks, keys and focus changes passed on to the
 // handlers. A program's own writes are never passed on.
 
 #include <array>
@@ -23,8 +23,8 @@ enum class PageEvent { BoxClicked = 0, ButtonClicked = 1, FieldLeft = 2, CloseBo
 
 class WebWindow : public Window {
 public:
-    // Builds the window in the page's element "lumetra", or else in its body, replacing what
-    // stood there. Messages go to the given sink; without one they are modal dialogs.
+    // Takes the window the page shows in its element "lumetra" (or its body), or else puts it
+    // there. Messages go to the given sink; without one they are modal dialogs.
     explicit WebWindow(Messages* messages = nullptr);
     // Takes the window off the page, if unloading has not already done so.
     ~WebWindow() override;
@@ -35,7 +35,8 @@ public:
 
     // Where the user's actions go; until this is set they run nothing.
     void setUserEvents(UserEvents* events) { events_ = events; }
-    // Gives the focus to the first control in tab order.
+    // The program is ready: what the user did while it loaded is reported, and the focus goes
+    // to the first control in tab order unless the user has put it in the window already.
     void show();
     void reported(PageEvent event, int row);
     std::uintptr_t id() const { return reinterpret_cast<std::uintptr_t>(this); }
@@ -52,7 +53,6 @@ public:
     void unload() override;
 
 private:
-    void buildControls();
     FieldEdit& edit(TextField field) { return *edits_[static_cast<std::size_t>(field)]; }
     const FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
     ValueCheckBox& box(CheckBox which) { return *boxes_[static_cast<std::size_t>(which)]; }
