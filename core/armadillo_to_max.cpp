@@ -1,5 +1,8 @@
 #include "armadillo_to_max.h"
 
+#include <optional>
+
+#include "armadillo.h"
 #include "numeric_text.h"
 
 namespace lumetra {
@@ -25,20 +28,21 @@ void writeLight(Fields& fields, const Angles& angles)
 
 void writeGrid(Fields& fields)
 {
-    const Num factor = fields.value(CheckBox::chkNatSX) == Ticked ? 256.0 : 512.0;
+    const double factor = trackFactor(fields.value(CheckBox::chkNatSX) == Ticked);
     const Num extent = readNumber(fields, TextField::txtGridRes) * factor;
     Num objectScale;
-    Num maxStrength;
+    std::optional<Num> gridSize;  // computed, and so written, only when the object scale is given
     if (fields.value(CheckBox::chkUseObjectScale) == Clear) {
-        const Num gridSize = readNumber(fields, TextField::txtGridSize);
-        objectScale = gridSize * 100.0 / extent;
-        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+        objectScale = readNumber(fields, TextField::txtGridSize) * 100.0 / extent;
     } else {
         objectScale = readNumber(fields, TextField::txtObjectScale);
-        const Num gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
-        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
-        fields.setText(TextField::txtGridSize, numberText(gridSize));
+        gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
     }
+    // The strength is read after the grid size is worked out and before it is written: a
+    // fault in the strength leaves the old grid size in place.
+    const Num maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+    if (gridSize)
+        fields.setText(TextField::txtGridSize, numberText(*gridSize));
     fields.setText(TextField::txtMaxStrength, roundedText(maxStrength, Pattern::SixDecimals));
     fields.setText(TextField::txtObjectScale, roundedText(objectScale, Pattern::SixDecimals));
 }

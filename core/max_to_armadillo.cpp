@@ -8,9 +8,6 @@ namespace lumetra {
 
 namespace {
 
-// The steepest pitch Armadillo accepts.
-constexpr double maxPitch = 89.9;
-
 void writeLight(Form& form, const Angles& angles)
 {
     const Num x = readNumber(form, TextField::txtX);
@@ -55,7 +52,7 @@ LightPitch lightPitch(Num z, Num distance, const Angles& angles)
     if (distance == 0.0)
         return {PitchOutcome::ZeroDistance, 0.0};
     const Num degrees = angles.arcsin(z / distance);
-    if (degrees > maxPitch)
+    if (degrees > steepestPitch)
         return {PitchOutcome::TooSteep, degrees};
     return {PitchOutcome::Usable, degrees};
 }
@@ -83,7 +80,7 @@ Num armadilloStrength(Num maxStrength, Num objectScale) { return maxStrength * 1
 Num armadilloGridRes(Num gridSize, Num objectScale, bool natSX)
 {
     const Num extent = gridSize * 100.0 / objectScale;
-    return extent / (natSX ? 256.0 : 512.0);
+    return extent / trackFactor(natSX);
 }
 
 void maxToArmadillo(Form& form, const Angles& angles)

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "armadillo.h"
 #include "fields.h"
 #include "numeric_text.h"
 
@@ -21,7 +22,7 @@ struct NormaliseRule {
 
 inline constexpr std::array<NormaliseRule, 11> normaliseRules{{
     {TextField::txtHeading, 359.9, 0.0, Pattern::OneDecimal},
-    {TextField::txtPitch, 89.9, 0.0, Pattern::OneDecimal},
+    {TextField::txtPitch, steepestPitch, 0.0, Pattern::OneDecimal},
     {TextField::txtDilloStrength, std::nullopt, 1.0, Pattern::ThreeDecimals},
     {TextField::txtGridRes, std::nullopt, 0.1, Pattern::FourDecimals},
     {TextField::txtDistance, std::nullopt, 1.0, Pattern::SixDecimals},
