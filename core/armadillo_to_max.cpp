@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "armadillo.h"
+#include "field_facts.h"
 #include "numeric_text.h"
 
 namespace lumetra {
@@ -21,9 +22,9 @@ void writeLight(Fields& fields, const Angles& angles)
     const Num x = angles.cosD(pitch) * angles.cosD(maxHeading) * distance;
     const Num y = angles.cosD(pitch) * angles.sinD(maxHeading) * distance;
     const Num z = angles.sinD(pitch) * distance;
-    fields.setText(TextField::txtX, roundedText(x, Pattern::SixDecimals));
-    fields.setText(TextField::txtY, roundedText(y, Pattern::SixDecimals));
-    fields.setText(TextField::txtZ, roundedText(z, Pattern::SixDecimals));
+    writeRounded(fields, TextField::txtX, x);
+    writeRounded(fields, TextField::txtY, y);
+    writeRounded(fields, TextField::txtZ, z);
 }
 
 void writeGrid(Fields& fields)
@@ -43,8 +44,8 @@ void writeGrid(Fields& fields)
     const Num maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
     if (gridSize)
         fields.setText(TextField::txtGridSize, numberText(*gridSize));
-    fields.setText(TextField::txtMaxStrength, roundedText(maxStrength, Pattern::SixDecimals));
-    fields.setText(TextField::txtObjectScale, roundedText(objectScale, Pattern::SixDecimals));
+    writeRounded(fields, TextField::txtMaxStrength, maxStrength);
+    writeRounded(fields, TextField::txtObjectScale, objectScale);
 }
 
 }  // namespace
