@@ -19,11 +19,25 @@ namespace detail {
 // built from the limit itself with its one decimal, so the two cannot part.
 inline constexpr std::string_view steepBefore = "Invalid Light Coordinates.  Pitch is greater than ";
 inline constexpr std::string_view steepAfter = " degrees";
-inline constexpr long steepestTenths = static_cast<long>(steepestPitch * 10.0 + 0.5);
+// The number of tenths whose one-decimal text reads back as the given degrees; a product
+// such as 89.9 * 10 may fall a hair either side of the whole number.
+constexpr long tenthsOf(double degrees)
+{
+    const auto below = static_cast<long>(degrees * 10.0);
+    return static_cast<double>(below + 1) / 10.0 == degrees ? below + 1 : below;
+}
+
+inline constexpr long steepestTenths = tenthsOf(steepestPitch);
 static_assert(static_cast<double>(steepestTenths) / 10.0 == steepestPitch,
               "the warning names the pitch limit with one decimal");
 
-constexpr std::size_t digitsOf(long n) { return n < 10 ? 1 : 1 + digitsOf(n / 10); }
+constexpr std::size_t digitsOf(long n)
+{
+    std::size_t digits = 1;
+    for (; n >= 10; n /= 10)
+        ++digits;
+    return digits;
+}
 
 inline constexpr std::size_t steepLength = steepBefore.size() + digitsOf(steepestTenths / 10) + 2 + steepAfter.size();
 
