@@ -1,5 +1,9 @@
 #include "armadillo_to_max.h"
 
+#include <optional>
+
+#include "armadillo.h"
+#include "field_facts.h"
 #include "numeric_text.h"
 
 namespace lumetra {
@@ -18,29 +22,30 @@ void writeLight(Fields& fields, const Angles& angles)
     const Num x = angles.cosD(pitch) * angles.cosD(maxHeading) * distance;
     const Num y = angles.cosD(pitch) * angles.sinD(maxHeading) * distance;
     const Num z = angles.sinD(pitch) * distance;
-    fields.setText(TextField::txtX, roundedText(x, Pattern::SixDecimals));
-    fields.setText(TextField::txtY, roundedText(y, Pattern::SixDecimals));
-    fields.setText(TextField::txtZ, roundedText(z, Pattern::SixDecimals));
+    writeRounded(fields, TextField::txtX, x);
+    writeRounded(fields, TextField::txtY, y);
+    writeRounded(fields, TextField::txtZ, z);
 }
 
 void writeGrid(Fields& fields)
 {
-    const Num factor = fields.value(CheckBox::chkNatSX) == Ticked ? 256.0 : 512.0;
+    const double factor = trackFactor(fields.value(CheckBox::chkNatSX) == Ticked);
     const Num extent = readNumber(fields, TextField::txtGridRes) * factor;
     Num objectScale;
-    Num maxStrength;
+    std::optional<Num> gridSize;  // computed, and so written, only when the object scale is given
     if (fields.value(CheckBox::chkUseObjectScale) == Clear) {
-        const Num gridSize = readNumber(fields, TextField::txtGridSize);
-        objectScale = gridSize * 100.0 / extent;
-        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+        objectScale = readNumber(fields, TextField::txtGridSize) * 100.0 / extent;
     } else {
         objectScale = readNumber(fields, TextField::txtObjectScale);
-        const Num gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
-        maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
-        fields.setText(TextField::txtGridSize, numberText(gridSize));
+        gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
     }
-    fields.setText(TextField::txtMaxStrength, roundedText(maxStrength, Pattern::SixDecimals));
-    fields.setText(TextField::txtObjectScale, roundedText(objectScale, Pattern::SixDecimals));
+    // The strength is read after the grid size is worked out and before it is written: a
+    // fault in the strength leaves the old grid size in place.
+    const Num maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
+    if (gridSize)
+        fields.setText(TextField::txtGridSize, numberText(*gridSize));
+    writeRounded(fields, TextField::txtMaxStrength, maxStrength);
+    writeRounded(fields, TextField::txtObjectScale, objectScale);
 }
 
 }  // namespace

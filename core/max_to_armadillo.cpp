@@ -2,14 +2,12 @@
 
 #include <string>
 
+#include "field_facts.h"
 #include "numeric_text.h"
 
 namespace lumetra {
 
 namespace {
-
-// The steepest pitch Armadillo accepts.
-constexpr double maxPitch = 89.9;
 
 void writeLight(Form& form, const Angles& angles)
 {
@@ -17,7 +15,7 @@ void writeLight(Form& form, const Angles& angles)
     const Num y = readNumber(form, TextField::txtY);
     const Num z = readNumber(form, TextField::txtZ);
     const Num distance = lightDistance(x, y, z);
-    form.setText(TextField::txtDistance, roundedText(distance, Pattern::SixDecimals));
+    writeRounded(form, TextField::txtDistance, distance);
 
     const LightPitch pitch = lightPitch(z, distance, angles);
     if (pitch.outcome == PitchOutcome::ZeroDistance) {
@@ -28,10 +26,10 @@ void writeLight(Form& form, const Angles& angles)
         form.showMessage(std::string(steepPitchWarning));
         return;
     }
-    form.setText(TextField::txtPitch, roundedText(pitch.degrees, Pattern::OneDecimal));
+    writeRounded(form, TextField::txtPitch, pitch.degrees);
     const Num heading = maxHeading(x, y, angles);
     form.setText(TextField::txtCalcHeading, numberText(heading));
-    form.setText(TextField::txtHeading, roundedText(180.0 - heading, Pattern::OneDecimal));
+    writeRounded(form, TextField::txtHeading, 180.0 - heading);
 }
 
 void writeGrid(Fields& fields)
@@ -41,9 +39,9 @@ void writeGrid(Fields& fields)
     const Num maxStrength = readNumber(fields, TextField::txtMaxStrength);
     const Num strength = armadilloStrength(maxStrength, objectScale);
     const Num gridRes = armadilloGridRes(gridSize, objectScale, fields.value(CheckBox::chkNatSX) == Ticked);
-    fields.setText(TextField::txtDilloStrength, roundedText(strength, Pattern::ThreeDecimals));
-    fields.setText(TextField::txtGridRes, roundedText(gridRes, Pattern::FourDecimals));
-    fields.setText(TextField::txtObjectScale, roundedText(objectScale, Pattern::SixDecimals));
+    writeRounded(fields, TextField::txtDilloStrength, strength);
+    writeRounded(fields, TextField::txtGridRes, gridRes);
+    writeRounded(fields, TextField::txtObjectScale, objectScale);
 }
 
 }  // namespace
@@ -55,7 +53,7 @@ LightPitch lightPitch(Num z, Num distance, const Angles& angles)
     if (distance == 0.0)
         return {PitchOutcome::ZeroDistance, 0.0};
     const Num degrees = angles.arcsin(z / distance);
-    if (degrees > maxPitch)
+    if (degrees > steepestPitch)
         return {PitchOutcome::TooSteep, degrees};
     return {PitchOutcome::Usable, degrees};
 }
@@ -83,7 +81,7 @@ Num armadilloStrength(Num maxStrength, Num objectScale) { return maxStrength * 1
 Num armadilloGridRes(Num gridSize, Num objectScale, bool natSX)
 {
     const Num extent = gridSize * 100.0 / objectScale;
-    return extent / (natSX ? 256.0 : 512.0);
+    return extent / trackFactor(natSX);
 }
 
 void maxToArmadillo(Form& form, const Angles& angles)

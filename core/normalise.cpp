@@ -2,23 +2,20 @@
 
 namespace lumetra {
 
-const NormaliseRule* normaliseRuleFor(TextField field)
+const FieldFacts* normaliseRuleFor(TextField field)
 {
-    // A plain loop hands back the element's address without an iterator-to-pointer step.
-    for (const NormaliseRule& rule : normaliseRules)
-        if (rule.field == field)  // cppcheck-suppress useStlAlgorithm
-            return &rule;
-    return nullptr;
+    const FieldFacts& facts = factsOf(field);
+    return facts.pattern ? &facts : nullptr;
 }
 
-std::string normalise(const NormaliseRule& rule, std::string_view text)
+std::string normalise(const FieldFacts& rule, std::string_view text)
 {
     Num x = parseNumber(text);
     if (rule.upper && x > *rule.upper)
         x = *rule.upper;
     else if (rule.lower && x < *rule.lower)
         x = *rule.lower;
-    return roundedText(x, rule.pattern);
+    return roundedText(x, patternOf(rule.field));
 }
 
 }  // namespace lumetra

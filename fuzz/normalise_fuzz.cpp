@@ -62,9 +62,9 @@ constexpr Documented documentedFor(TextField field)
 
 constexpr Documented doc = documentedFor(fuzzedField);
 
-const NormaliseRule& rule()
+const FieldFacts& rule()
 {
-    static const NormaliseRule* const r = normaliseRuleFor(fuzzedField);
+    static const FieldFacts* const r = normaliseRuleFor(fuzzedField);
     if (r == nullptr)
         trap("normaliseRuleFor", "no rule for a normalised field");
     return *r;
@@ -77,7 +77,7 @@ std::string context() { return "normalise " + std::string(nameOf(fuzzedField)); 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const NormaliseRule& r = rule();
+    const FieldFacts& r = rule();
 
     std::string out;
     const auto fault = runChecked(context(), [&] { out = normalise(r, text); });

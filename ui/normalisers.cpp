@@ -10,7 +10,7 @@ namespace lumetra::ui {
 
 void FrmLumetra::LostFocus(TextField field)
 {
-    const NormaliseRule* rule = normaliseRuleFor(field);
+    const FieldFacts* rule = normaliseRuleFor(field);
     if (rule == nullptr)
         return;
     try {

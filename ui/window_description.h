@@ -48,9 +48,9 @@ struct ControlId {
 
     friend constexpr bool operator==(ControlId, ControlId) = default;
 
-    TextField textField() const { return static_cast<TextField>(index); }
-    CheckBox checkBox() const { return static_cast<CheckBox>(index); }
-    Button button() const { return static_cast<Button>(index); }
+    constexpr TextField textField() const { return static_cast<TextField>(index); }
+    constexpr CheckBox checkBox() const { return static_cast<CheckBox>(index); }
+    constexpr Button button() const { return static_cast<Button>(index); }
 };
 
 constexpr std::string_view nameOf(ControlId id)

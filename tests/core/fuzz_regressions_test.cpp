@@ -52,7 +52,7 @@ TEST(FuzzRegressions, TheFoundTextsReadAsTheTiesTheyProduce)
 
 TEST(FuzzRegressions, TheNormaliserOfAPositionFieldWritesTheRoundedTie)
 {
-    const NormaliseRule* rule = normaliseRuleFor(TextField::txtX);
+    const FieldFacts* rule = normaliseRuleFor(TextField::txtX);
     ASSERT_NE(rule, nullptr);
     EXPECT_EQ(normalise(*rule, "10000000000.0078125"), "10000000000.007813");
     EXPECT_EQ(normalise(*rule, "10000000000.007813"), "10000000000.007813");

@@ -27,7 +27,7 @@ class Normalise : public ::testing::TestWithParam<Row> {};
 TEST_P(Normalise, ShowsTheTidiedNumber)
 {
     const Row& row = GetParam();
-    const NormaliseRule* rule = normaliseRuleFor(row.field);
+    const FieldFacts* rule = normaliseRuleFor(row.field);
     ASSERT_NE(rule, nullptr);
     EXPECT_EQ(normalise(*rule, row.typed), row.shown);
 }

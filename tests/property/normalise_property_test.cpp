@@ -128,7 +128,7 @@ class NormaliserProperty : public ::testing::TestWithParam<FieldRange> {};
 TEST_P(NormaliserProperty, LandsInItsRangeInItsFormAndIsIdempotent)
 {
     const FieldRange& range = GetParam();
-    const NormaliseRule* rule = normaliseRuleFor(range.field);
+    const FieldFacts* rule = normaliseRuleFor(range.field);
     ASSERT_NE(rule, nullptr);
     Gen gen(100 + static_cast<std::uint64_t>(range.field));
     const std::size_t cases = caseCount(12'000);

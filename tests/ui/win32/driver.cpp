@@ -5,35 +5,18 @@
 #include <utility>
 #include <vector>
 
+#include "wide_text.h"
 #include "win32_driver.h"
 
 namespace lumetra::ui::test {
 
 namespace {
 
-// UTF-8 at most triples a UTF-16 text's length, and a UTF-8 text is never shorter in UTF-16.
-std::string narrow(std::wstring_view wide)
-{
-    std::string text(wide.size() * 3, '\0');
-    text.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                                             text.data(), static_cast<int>(text.size()), nullptr,
-                                                             nullptr)));
-    return text;
-}
-
-std::wstring widen(std::string_view text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                             wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
 std::string className(HWND hwnd)
 {
     wchar_t name[16]{};
     GetClassNameW(hwnd, name, 16);
-    return narrow(name);
+    return utf8Text(name);
 }
 
 LONG styleOf(HWND hwnd) { return GetWindowLongW(hwnd, GWL_STYLE); }
@@ -41,7 +24,7 @@ LONG styleOf(HWND hwnd) { return GetWindowLongW(hwnd, GWL_STYLE); }
 // As a label draws its caption: on one line, in its own font.
 int captionWidth(HWND control)
 {
-    const std::wstring caption = widen(windowText(control));
+    const std::wstring caption = wideText(windowText(control));
     HDC dc = GetDC(control);
     HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT rect{};
@@ -160,7 +143,7 @@ std::string windowText(HWND hwnd)
 {
     std::wstring wide(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     wide.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, wide.data(), static_cast<int>(wide.size()))));
-    return narrow(wide);
+    return utf8Text(wide);
 }
 
 const bool BindingTest::accessKeysTakeTheFocus = true;
@@ -221,7 +204,7 @@ void BindingTest::press(Key key, Held held)
 void BindingTest::type(std::string_view typed)
 {
     std::vector<INPUT> inputs;
-    for (wchar_t c : widen(typed)) {
+    for (wchar_t c : wideText(typed)) {
         const SHORT key = VkKeyScanW(c);
         if (key == -1)
             throw std::runtime_error("the keyboard has no key for a character to type");
@@ -286,7 +269,7 @@ std::string BindingTest::clipboard() const
         return "<the clipboard could not be opened>";
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT))
         if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = narrow(wide);
+            text = utf8Text(wide);
             GlobalUnlock(data);
         }
     CloseClipboard();
@@ -295,7 +278,7 @@ std::string BindingTest::clipboard() const
 
 void BindingTest::setClipboard(std::string_view text)
 {
-    const std::wstring wide = widen(text);
+    const std::wstring wide = wideText(text);
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
     wcscpy(static_cast<wchar_t*>(GlobalLock(data)), wide.c_str());
     GlobalUnlock(data);
