@@ -29,7 +29,7 @@ packages=(
   python3-mpmath
   # the search for the trigonometry's hard cases and the check of its error bounds (MPFR),
   # run by hand, not by the tests
-  python3-gmpy2 python3-numpy libmpfr-dev
+  python3-gmpy2 python3-numpy
   # the Windows cross build (scripts/build-windows.sh), and Wine to run its tests
   g++-mingw-w64-x86-64 wine64 wine
   # the browser build (the web preset) and the acorn its linker's optimizer runs on

@@ -179,16 +179,16 @@ double untilDecided(Attempt attempt)
         }
     }
     // The widest width decides every double argument. Its error bound is under 2^-950 of
-    // the value for each function (under 2^-1016 in absolute terms; the smallest values that
-    // get here, sines and tangents of arguments next to multiples of pi, are above 2^-63, as
-    // the closest any double comes to a multiple of pi/2 is about 2^-61 (Kahan and McDonald's
-    // search, 6381956970095103 * 2^797)). The published exhaustive searches for the
-    // hardest-to-round doubles of sin, cos, tan and atan (Lefevre and Muller, 2001; Hanrot,
-    // Lefevre, Stehle and Zimmermann, 2007, for the largest arguments) found none whose value
-    // lies closer to a rounding boundary than about 2^-(53 + 70) of itself: some 800 bits
-    // further from a boundary than this width can resolve. A result the widest width leaves
-    // undecided is counted, so that the tests see it, and is the nearest double of the last
-    // attempt, within half a unit in the last place and a hair.
+    // the value for each function (derive_bounds.py): the smallest values that get here,
+    // sines, cosines and tangents of arguments next to multiples of pi/2, are above 2^-62,
+    // as the closest any double comes to a multiple of pi/2 is 2^-60.9 (Kahan and McDonald's
+    // search: 6381956970095103 * 2^797), and arctangents are at least 2^-27. The published
+    // exhaustive searches for the hardest-to-round doubles of sin, cos, tan and atan
+    // (Lefevre and Muller; Hanrot, Lefevre, Stehle and Zimmermann for the largest
+    // arguments) found none closer to a rounding boundary than about 2^-(53 + 70) of its
+    // value: some 800 bits further from one than this width resolves. A result the widest
+    // width leaves undecided is counted, so that the tests see it, and is the nearest double
+    // of the last attempt, within half a unit in the last place and a hair.
     const Bounded last = attempt(precisions.back());
     if (const std::optional<double> result = decided(last)) {
         decidedAt.back().fetch_add(1, std::memory_order_relaxed);

@@ -4,19 +4,20 @@ last place of a rounding midpoint, the cases the fast evaluation cannot decide a
 careful one must, and writes them with their correctly rounded values (MPFR through Debian's
 python3-gmpy2, checked at 200 bits):
 
-    /usr/bin/python3 core/trig/hard_cases/find_hard_cases.py [COUNT] [SECONDS]
+    /usr/bin/python3 core/trig/hard_cases/find_hard_cases.py [COUNT]
 
 writes sin.txt, cos.txt, tan.txt and atan.txt beside this script, COUNT cases each (default
 2000), each line an argument and its value as hexadecimal doubles. The lists are committed and
-read by the reference test; this search is not run by the tests. It takes about a minute
-per function.
+read by the reference test; this search is not run by the tests. It takes two to three
+minutes per function.
 
 How: over a run of N = 2^20 consecutive doubles x0 + k h, the function in units of the last
-place of its value is a + b k + c k^2 to well within 2^-40 of a unit (the cubic term is
-below 2^-44 units for these arguments), so the position of each value between two doubles
-is a + b k + c k^2 modulo 1: held as 64-bit fixed point, numpy computes it for every k at
-once, exactly modulo 2^64. Every k it finds within 2^-18 of a midpoint is then checked with
-MPFR, and kept if the exact value lies within 2^-20 of the midpoint.
+place of its value is close to a + b k + c k^2 (the cubic term stays far below 2^-20 of a
+unit for these arguments), so the position of each value between two doubles is
+a + b k + c k^2 modulo 1: with a, b and c as 64-bit fractions, numpy computes it for every k
+at once modulo 2^64, to within 2^-24 of a unit. Every k it finds within 2^-18 of a midpoint
+is then checked with MPFR, and kept only if the exact value lies within 2^-20 of the
+midpoint: a looser model could miss cases, never admit a wrong one.
 """
 
 import random
