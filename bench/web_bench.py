@@ -25,12 +25,17 @@ if (location.protocol === 'http:') {
   const program = !location.pathname.endsWith('baseline.html');
   const ready = () => document.getElementById('txtHeading') &&
       (!program || (document.activeElement && document.activeElement.id === 'btnCalculate'));
-  const observer = new MutationObserver(() => {
-    if (!ready()) return;
-    observer.disconnect();
+  // Checked as the controls arrive, as the focus moves (the page's own autofocus moves it
+  // without changing the document) and once the document is parsed.
+  let seen = false;
+  const check = () => {
+    if (seen || !ready()) return;
+    seen = true;
     requestAnimationFrame(() => { window.lumetraReady = performance.now(); });
-  });
-  observer.observe(document, { childList: true, subtree: true });
+  };
+  new MutationObserver(check).observe(document, { childList: true, subtree: true });
+  document.addEventListener('focusin', check, true);
+  document.addEventListener('DOMContentLoaded', check);
   // The program's own milestones: its code compiled and instantiated, and main returned.
   window.lumetraMarks = {};
   window.Module = {
