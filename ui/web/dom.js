@@ -22,6 +22,13 @@ mergeInto(LibraryManager.library, {
       Module['_lumetra_web_event'](w.id, event, row);
     },
 
+    element: function (tag, className, text) {
+      var el = document.createElement(tag);
+      if (className) el.className = className;
+      if (text !== undefined) el.textContent = text;
+      return el;
+    },
+
     focusables: function (w) {
       return w.tabOrder.filter(function (el) { return !el.disabled && !el.hidden; });
     },
@@ -171,24 +178,17 @@ mergeInto(LibraryManager.library, {
     var captionText = UTF8ToString(caption);
     var messageText = UTF8ToString(text);
     return Asyncify.handleSleep(function (wakeUp) {
-      var dialog = document.createElement('dialog');
-      dialog.className = 'lumetra-message';
-      var bar = document.createElement('div');
-      bar.className = 'title-bar';
-      var title = document.createElement('h2');
-      title.className = 'caption';
+      var element = LumetraDom.element;
+      var dialog = element('dialog', 'lumetra-message');
+      var bar = element('div', 'title-bar');
+      var title = element('h2', 'caption', captionText);
       title.id = 'lumetra-message-caption';
-      title.textContent = captionText;
       bar.appendChild(title);
-      var body = document.createElement('p');
-      body.className = 'text';
+      var body = element('p', 'text', messageText);
       body.id = 'lumetra-message-text';
-      body.textContent = messageText;
-      var buttons = document.createElement('div');
-      buttons.className = 'buttons';
-      var ok = document.createElement('button');
+      var buttons = element('div', 'buttons');
+      var ok = element('button', '', 'OK');
       ok.type = 'button';
-      ok.textContent = 'OK';
       buttons.appendChild(ok);
       dialog.append(bar, body, buttons);
       dialog.setAttribute('aria-labelledby', title.id);
@@ -220,16 +220,12 @@ mergeInto(LibraryManager.library, {
       w.root.remove();
       return;
     }
-    var ended = document.createElement('section');
-    ended.className = 'lumetra-ended';
-    var p = document.createElement('p');
-    p.textContent = 'Lumetra has ended.';
-    var again = document.createElement('button');
+    var notice = LumetraDom.element('section', 'lumetra-ended');
+    var again = LumetraDom.element('button', '', 'Start Lumetra again');
     again.type = 'button';
-    again.textContent = 'Start Lumetra again';
     again.addEventListener('click', function () { location.reload(); });
-    ended.append(p, again);
-    w.root.replaceWith(ended);
+    notice.append(LumetraDom.element('p', '', 'Lumetra has ended.'), again);
+    w.root.replaceWith(notice);
     again.focus();
   },
 });
