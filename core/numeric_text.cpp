@@ -174,7 +174,8 @@ Num parseDecimal(Reader& in)
 // Fixed-point text of the exact binary value of x, correctly rounded, an exact tie going to
 // the even digit; fmt writes it with its own arithmetic, so every platform gets these digits.
 // Formats compiled in: only the code for doubles in these two forms reaches the program, which
-// keeps the browser edition small.
+// keeps the browser edition small. A value and a count of decimals are not two of a kind:
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 std::string fixedText(double x, int decimals) { return fmt::format(FMT_COMPILE("{:.{}f}"), x, decimals); }
 
 bool isZeroText(std::string_view text) { return text.find_first_not_of("-0.") == std::string_view::npos; }

@@ -22,11 +22,13 @@ fi
 
 # The sources themselves, not the compile database's list: that one also holds the Qt
 # resource file generated into the build directory, which is not ours to check. The Win32
-# binding is compiled only by the Windows build, so clang-tidy has no flags for it here;
-# cppcheck reads it below with its knowledge of the Windows API.
-# The trigonometry's tests and benchmark are checked as the other tests are: not here.
+# and web bindings are compiled only by the Windows and browser builds, so clang-tidy has no
+# flags for them here; cppcheck reads them below (the Win32 one with its knowledge of the
+# Windows API). The trigonometry's tests, benchmark and measuring tool are checked as the
+# other tests are: not here.
 mapfile -t sources < <(find core ui app -name '*.cpp' -not -path 'ui/win32/*' -not -name 'win32_*' \
-  -not -path 'core/trig/tests/*' -not -path 'core/trig/bench/*' | sort)
+  -not -path 'ui/web/*' -not -name 'web_*' \
+  -not -path 'core/trig/tests/*' -not -path 'core/trig/bench/*' -not -path 'core/trig/tools/*' | sort)
 
 status=0
 start=$(date +%s)
@@ -46,7 +48,7 @@ echo "== cppcheck"
 if ! cppcheck --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr \
   --std=c++20 --language=c++ --library=qt --library=windows --quiet -j2 \
   -I core -I core/trig -I ui -I "$build/ui/qt" -DQT_NO_KEYWORDS -DQT_NO_CONTEXTLESS_CONNECT \
-  -i core/trig/tests -i core/trig/bench \
+  -i core/trig/tests -i core/trig/bench -i core/trig/tools \
   --template='{file}:{line}:{column}: {severity}: {message} [{id}]' \
   core ui app; then
   status=1

@@ -122,14 +122,15 @@ WideFixed operator*(const WideFixed& a, const WideFixed& b)
     // Rows from the least significant word of a up: row i adds into words i + 1 to i + n + 1,
     // which the rows before it have set, and leaves its carry as word i, which none has.
     const int n = a.words_;
-    std::array<std::uint64_t, 2 * WideFixed::maxWords + 3> full;
+    // Not cleared first: the words the rows read are those set above or by an earlier row.
+    std::array<std::uint64_t, 2 * WideFixed::maxWords + 3> full;  // NOLINT(cppcoreguidelines-pro-type-member-init)
     for (int k = n + 1; k <= 2 * n + 1; ++k)
         full[static_cast<std::size_t>(k)] = 0;
     for (int i = n; i >= 0; --i) {
         const std::uint64_t ai = a.word(i);
         std::uint64_t carry = 0;
         for (int j = n; j >= 0; --j) {
-            const auto k = static_cast<std::size_t>(i + j + 1);
+            const std::size_t k = static_cast<std::size_t>(i) + static_cast<std::size_t>(j) + 1;
             const Wide128 p = static_cast<Wide128>(ai) * b.word(j) + full[k] + carry;
             full[k] = static_cast<std::uint64_t>(p);
             carry = static_cast<std::uint64_t>(p >> bitsPerWord);
