@@ -38,11 +38,21 @@ wine_prefix_create() {
   export WINEPREFIX=$WINE_PREFIX_ROOT/prefix
   # wineboot reports its progress and the missing 32-bit loader on stderr; that is noise
   # unless it fails.
-  if ! wineboot -i >"$WINE_PREFIX_ROOT/wineboot.log" 2>&1; then
-    cat "$WINE_PREFIX_ROOT/wineboot.log" >&2
-    echo "wine-prefix: wineboot -i failed in $WINEPREFIX" >&2
-    return 1
-  fi
+  # On a busy machine wineboot now and then fails to start a program of the new prefix
+  # (c0000135 for syswow64's rundll32.exe) and leaves it half made; a fresh one boots the
+  # next time, so it gets three tries.
+  local try
+  for try in 1 2 3; do
+    wineboot -i >"$WINE_PREFIX_ROOT/wineboot.log" 2>&1 && break
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    if [ "$try" = 3 ]; then
+      cat "$WINE_PREFIX_ROOT/wineboot.log" >&2
+      echo "wine-prefix: wineboot -i failed three times in $WINEPREFIX" >&2
+      return 1
+    fi
+    rm -rf -- "$WINEPREFIX"
+  done
   # wineboot returns while the services it started still run and before the server has
   # written the new registry to disk; once the server has exited the prefix is settled.
   [ "${WINE_PREFIX_SETTLE:-1}" = 0 ] || wineserver -w
