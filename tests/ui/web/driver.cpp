@@ -166,6 +166,27 @@ std::pair<double, double> pressedAt;
 
 bool messageUp() { return !seen("message()").empty(); }
 
+// The centre of the element a JavaScript expression names, in the page's pixels.
+std::pair<double, double> centreOf(const std::string& element)
+{
+    const std::vector<std::string> at = lines(eval("(() => { const r = (" + element + ").getBoundingClientRect();"
+                                                   " return (r.left + r.width / 2) + '\\n' + (r.top + r.height / 2); })()"));
+    return {std::stod(at[0]), std::stod(at[1])};
+}
+
+void mouse(const char* type, std::pair<double, double> at)
+{
+    std::ostringstream request;
+    request << "\"op\":\"mouse\",\"type\":\"" << type << "\",\"x\":" << at.first << ",\"y\":" << at.second;
+    ask(request.str());
+}
+
+void clickAt(std::pair<double, double> at)
+{
+    for (const char* type : {"mouseMoved", "mousePressed", "mouseReleased"})
+        mouse(type, at);
+}
+
 // Runs the waiting look on the message that is up, then presses its OK as a user would.
 void answerMessage()
 {
@@ -177,11 +198,7 @@ void answerMessage()
     for (std::string b; std::getline(buttons, b, '|');)
         box.buttons.push_back(b);
     std::exchange(lookAtBox, nullptr)(box);
-    const std::vector<std::string> at = lines(eval(
-        "(() => { const r = document.querySelector('dialog[open] button').getBoundingClientRect();"
-        " return (r.left + r.width / 2) + '\\n' + (r.top + r.height / 2); })()"));
-    for (const char* type : {"mouseMoved", "mousePressed", "mouseReleased"})
-        ask(std::string("\"op\":\"mouse\",\"type\":\"") + type + "\",\"x\":" + at[0] + ",\"y\":" + at[1]);
+    clickAt(centreOf("document.querySelector('dialog[open] button')"));
 }
 
 // Hands what the page holds to the recorders and answers a message the test waits for,
@@ -225,21 +242,6 @@ void PageWindow::showMessage(const std::string& text)
     }
 }
 
-std::pair<double, double> centreOf(std::string_view name)
-{
-    const std::vector<std::string> at = lines(eval(
-        "(() => { const r = seen.control(" + jsString(name) + ").getBoundingClientRect();"
-        " return (r.left + r.width / 2) + '\\n' + (r.top + r.height / 2); })()"));
-    return {std::stod(at[0]), std::stod(at[1])};
-}
-
-void mouse(const char* type, std::pair<double, double> at)
-{
-    std::ostringstream request;
-    request << "\"op\":\"mouse\",\"type\":\"" << type << "\",\"x\":" << at.first << ",\"y\":" << at.second;
-    ask(request.str());
-}
-
 }  // namespace
 
 // Chromium's access keys focus their button before pressing it, as Windows's do.
@@ -270,7 +272,7 @@ void BindingTest::TearDown()
 
 void BindingTest::pressMouse(std::string_view name)
 {
-    pressedAt = centreOf(name);
+    pressedAt = centreOf("seen.control(" + jsString(name) + ")");
     mouse("mouseMoved", pressedAt);
     mouse("mousePressed", pressedAt);
     settle();
@@ -312,12 +314,7 @@ void BindingTest::doDefaultAction(std::string_view name)
 
 void BindingTest::clickCloseBox()
 {
-    const std::vector<std::string> at = lines(eval(
-        "(() => { const r = document.querySelector('.lumetra-window .close-box').getBoundingClientRect();"
-        " return (r.left + r.width / 2) + '\\n' + (r.top + r.height / 2); })()"));
-    const std::pair<double, double> centre{std::stod(at[0]), std::stod(at[1])};
-    for (const char* type : {"mouseMoved", "mousePressed", "mouseReleased"})
-        mouse(type, centre);
+    clickAt(centreOf("document.querySelector('.lumetra-window .close-box')"));
     settle();
 }
 
