@@ -32,7 +32,8 @@ WIDTHS = (2, 4, 8, 16)
 ANGLES = [
     ("the double nearest pi/2", "0x1.921fb54442d18p+0"),
     ("the double nearest any multiple of pi/2, 2^-60.9 from an odd one", "0x1.6ac5b262ca1ffp+849"),
-    ("2.35, whose reduced argument is near pi/4, where the series is longest", "0x1.2cccccccccccdp+1"),
+    ("the double nearest 3 pi/4, whose reduced argument is just under pi/4, where the series is longest",
+     "0x1.2d97c7f3321d2p+1"),
     ("0.7, below pi/4, taken without a reduction", "0x1.6666666666666p-1"),
     ("2^-20", "0x1p-20"),
     ("-4, in the fourth quadrant", "-0x1p+2"),
