@@ -38,20 +38,11 @@ const Vector vectors[] = {
 #include "careful_vectors.inc"
 };
 
-double careful(Function f, double x)
-{
-    switch (f) {
-    case Function::sin:
-        return lumetra::trig::carefulSin(x);
-    case Function::cos:
-        return lumetra::trig::carefulCos(x);
-    case Function::tan:
-        return lumetra::trig::carefulTan(x);
-    case Function::atan:
-        return lumetra::trig::carefulAtan(x);
-    }
-    return 0.0;
-}
+// The careful function and the derived fast bound of each Function, in its order.
+constexpr double (*carefulOf[])(double) = {lumetra::trig::carefulSin, lumetra::trig::carefulCos,
+                                           lumetra::trig::carefulTan, lumetra::trig::carefulAtan};
+constexpr double fastDerived[] = {bounds::fastSinCos.derived, bounds::fastSinCos.derived, bounds::fastTan.derived,
+                                  bounds::fastAtan.derived};
 
 // |v| in units of its last word.
 double inUnits(const WideFixed& v)
@@ -76,7 +67,7 @@ TEST(CarefulEvaluation, EveryWidthHoldsTheExactValueWithinItsDerivedBound)
             EXPECT_LE(inUnits(a.value - (v.negative ? -exact : exact)), v.derived[w] + 1.0);
         }
         const std::uint64_t undecided = lumetra::trig::carefulCounts().undecided;
-        EXPECT_EQ(careful(v.f, v.x), v.nearest);
+        EXPECT_EQ(carefulOf[static_cast<int>(v.f)](v.x), v.nearest);
         EXPECT_EQ(lumetra::trig::carefulCounts().undecided, undecided);
     }
 }
@@ -122,11 +113,8 @@ TEST(CarefulEvaluation, TriesEveryWidthUntilOneDecidesAndCountsWhatNoneDecides)
 TEST(FastEvaluation, RoundsUnderBoundsNoSmallerThanTheirDerivation)
 {
     for (const Vector& v : vectors) {
-        const bounds::Bound& derived = v.f == Function::tan    ? bounds::fastTan
-                                       : v.f == Function::atan ? bounds::fastAtan
-                                                               : bounds::fastSinCos;
         if (const auto fast = lumetra::trig::internals::fast(v.f, v.x)) {
-            EXPECT_GE(fast->bound, derived.derived) << v.name;
+            EXPECT_GE(fast->bound, fastDerived[static_cast<int>(v.f)]) << v.name;
         }
     }
 }
