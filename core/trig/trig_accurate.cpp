@@ -94,7 +94,8 @@ Reduction reduce(double x, Width width)
     }
     // The fraction's two units lost are worth pi/2 each, pi/2's cut half of one, and the
     // product cuts one (derive_bounds.py, careful_reduction).
-    return {{fraction * halfPi(width), bounds::carefulReduction.stated}, quadrant};
+    const Bounded r{fraction * halfPi(width), bounds::carefulReduction.stated};
+    return {r, quadrant};
 }
 
 Reduction reduceAbs(double ax, Width width)
