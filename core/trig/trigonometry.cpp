@@ -66,7 +66,7 @@ struct Reduced {
     const DoubleDouble s3 = twoSum(s2.hi, -(k * halfPiParts[2]));
     // The bits of pi/2 beyond the four parts, and the roundings of the tail below, are worth
     // under k * 2^-155; against r of at least k * 2^-86 that is 2^-69 of r
-    // (derive_bounds.py, "fast reduction").
+    // (derive_bounds.py, fast_reduction).
     if (fabs(s3.hi) < fabs(k) * 0x1p-86)
         return std::nullopt;
     // Past that test the rest is far smaller than s3.hi.

@@ -9,9 +9,10 @@ The file is committed; the test trig_generated_files checks that it is what this
 The arguments: the doubles closest to multiples of pi/2 in their binades (found by continued
 fractions of pi/2; the one at 2^849 is the closest of all doubles), where a tangent's quotient
 or a tiny sine or cosine is the hardest for a bound to decide; every quadrant, with and
-without a reduction, and the longest series; huge arguments whose reductions read every word
-of 2/pi at every width; and for the arctangent an argument at each eighth, direct and beyond
-1, so that every entry of the table of atan(k/8) is used at every width.
+without a reduction, and the longest series; huge arguments, so that together the reductions
+read every word of 2/pi that any double's reduction reads at each width; and for the
+arctangent an argument at each eighth, direct and beyond 1, so that every entry of the table
+of atan(k/8) is used at every width.
 """
 
 import math
