@@ -34,7 +34,7 @@ HERE = Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 from make_trig_tables import taylor  # noqa: E402
 
-PRECISION = 300  # far beyond the 2^-110 that the smallest term below needs
+PRECISION = 300  # well beyond pi/2's bits past its four parts (2^-155 of k), the finest quantity below
 gmpy2.get_context().precision = PRECISION
 
 # The inputs: the error of each operation.
@@ -55,8 +55,8 @@ def wide_reciprocal(d):
     return 4 * (1 + 1 / d)
 
 
-# The fast path's reduced argument: |x| at most the double nearest pi/4, which is below it, is
-# taken as it is; larger ones are reduced by pi/2.
+# Both paths take |x| up to the double nearest pi/4, which is below it, as it is, and reduce
+# larger ones by pi/2.
 QUARTER_PI = float.fromhex("0x1.921fb54442d18p-1")
 HALF_CELL = 1.0 / 256  # the fast path's offset from the nearest multiple of 1/128
 
@@ -220,10 +220,11 @@ def fast_bounds():
 
 
 def rounding_test_bound(derived):
-    """The bound the rounding test may use: it measures e = bound |y.hi| from y.hi, within
-    U of the value, and rounds y.lo +- e, which loses under U (U + bound) |y.hi|; the
-    smallest power of two above that, so that bound |y.hi| is exact, and any larger one only
-    sends more arguments to the careful path."""
+    """The bound the rounding test may use. It takes e = bound |y.hi|, and |y.hi| may fall
+    short of the value by derived + U of it: bound must reach derived (1 + derived + U), which
+    derived (1 + 2 U) covers; its sums y.lo +- e round, losing under U (U + bound) <= 2 U^2 of
+    |y.hi|. The smallest power of two above both, so that bound |y.hi| is exact: a larger one
+    only sends more arguments to the careful path."""
     needed = derived * (1 + 2 * U) + U * U * 2
     return 2.0**math.ceil(math.log2(needed))
 
@@ -309,7 +310,8 @@ def careful_atan(x, words):
     off, d, c = float(abs(z - c)), float(d), float(c)
     # z's error passes through the map z -> y with its slope (1 + c^2) / d^2; the shift that
     # forms c z cuts under a unit, worth |z - c| / d^2 in y; the reciprocal of d is off by
-    # wide_reciprocal(d) units, times |z - c|; the product is cut
+    # wide_reciprocal(d) units, times |z - c|; the product is cut. The slope between z and its
+    # computed value, z_error units of 2^-128 or less away, grows by under 2^-60 of itself.
     y_error = (1 + c * c) / (d * d) * z_error * (1 + 2**-60) + WIDE_SHIFT * off / (d * d) + \
         wide_reciprocal(d) * off + WIDE_PRODUCT
     unit = math.ldexp(1.0, -64 * words)
