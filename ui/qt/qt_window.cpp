@@ -56,14 +56,14 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
     }
     case Kind::CheckBox: {
         const CheckBox which = row.id.checkBox();
-        auto* checkBox = new ValueCheckBox(qtText(row.caption), container);
-        checkBox->showValue(row.settings.value);
-        checkBox->onUserClick([this, which] {
+        auto* valueBox = new ValueCheckBox(qtText(row.caption), container);
+        valueBox->showValue(row.settings.value);
+        valueBox->onUserClick([this, which] {
             if (events_)
                 events_->boxClicked(which);
         });
-        boxes_[static_cast<std::size_t>(which)] = checkBox;
-        return checkBox;
+        boxes_[static_cast<std::size_t>(which)] = valueBox;
+        return valueBox;
     }
     case Kind::PushButton: {
         const Button which = row.id.button();

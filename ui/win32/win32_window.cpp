@@ -330,19 +330,19 @@ void Win32Window::unload()
 
 void Win32Window::commandFrom(std::size_t row)
 {
-    const ControlRow& control = controlRows[row];
+    const ControlId id = controlRows[row].id;
     // A click that arrives while a message is up was pressed before it came; it is lost.
     if ((ownMessages_ && ownMessages_->showing()) || !events_)
         return;
-    if (control.id.kind != Kind::CheckBox && control.id.kind != Kind::PushButton)
+    if (id.kind != Kind::CheckBox && id.kind != Kind::PushButton)
         return;
     // The field the click took the focus from is reported first, even when the click came
     // from an access key and not from the mouse.
     reportFieldsLeft();
-    if (control.id.kind == Kind::CheckBox)
-        events_->boxClicked(control.id.checkBox());
+    if (id.kind == Kind::CheckBox)
+        events_->boxClicked(id.checkBox());
     else
-        events_->buttonClicked(control.id.button());
+        events_->buttonClicked(id.button());
 }
 
 void Win32Window::reportFieldsLeft()
