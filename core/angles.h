@@ -8,7 +8,9 @@ namespace lumetra {
 Num computePi();
 
 // The window's degree-based trigonometry, on the pi it is given: the window's own, never a
-// compile-time constant, so that every result depends on the same value of pi.
+// compile-time constant, so that every result depends on the same value of pi. tanD and
+// arccos are called by no conversion; they belong to the window's family of angle helpers
+// all the same, and are kept and tested with the rest.
 class Angles {
 public:
     explicit Angles(Num pi) : pi_(pi) {}

@@ -37,13 +37,14 @@ void writeGrid(Fields& fields)
         objectScale = readNumber(fields, TextField::txtGridSize) * 100.0 / extent;
     } else {
         objectScale = readNumber(fields, TextField::txtObjectScale);
-        gridSize = roundHalfEven(objectScale * extent / 100.0, 0);
+        gridSize = objectScale * extent / 100.0;
     }
     // The strength is read after the grid size is worked out and before it is written: a
-    // fault in the strength leaves the old grid size in place.
+    // fault in the strength leaves the old grid size in place. (Rounding a finite size to a
+    // whole number cannot fault.)
     const Num maxStrength = readNumber(fields, TextField::txtDilloStrength) * objectScale / 100.0;
     if (gridSize)
-        fields.setText(TextField::txtGridSize, numberText(*gridSize));
+        writeRounded(fields, TextField::txtGridSize, *gridSize);
     writeRounded(fields, TextField::txtMaxStrength, maxStrength);
     writeRounded(fields, TextField::txtObjectScale, objectScale);
 }

@@ -1,24 +1,29 @@
 #include "fault.h"
 
+#include <string>
+#include <string_view>
+
+#include "user_texts.h"
+
 namespace lumetra {
 
 namespace {
 
-const char* describe(FaultKind kind)
+std::string_view describe(FaultKind kind)
 {
     switch (kind) {
-    case FaultKind::InvalidOperation:
-        return "Invalid operation";
     case FaultKind::Overflow:
-        return "Overflow";
+        return texts::overflow;
     case FaultKind::DivisionByZero:
-        return "Division by zero";
+        return texts::divisionByZero;
+    case FaultKind::InvalidOperation:
+        break;
     }
-    return "Unknown fault";
+    return texts::invalidOperation;
 }
 
 }  // namespace
 
-Fault::Fault(FaultKind kind) : std::runtime_error(describe(kind)), kind_(kind) {}
+Fault::Fault(FaultKind kind) : std::runtime_error(std::string(describe(kind))), kind_(kind) {}
 
 }  // namespace lumetra

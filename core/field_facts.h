@@ -13,11 +13,17 @@
 
 namespace lumetra {
 
+// How a conversion writes a computed value into a field: rounded half-even to the pattern's
+// decimals, then in the pattern; or so rounded, then in general number form, as the grid size
+// is (a size from 1E15 up reads in exponent form there).
+enum class ResultForm { Pattern, General };
+
 // All that the program holds about one text field, in one row: how its normaliser clamps the
 // number (the upper bound tested first, both strictly; a clamped value becomes exactly the
 // bound), the pattern the field is written in, by its normaliser and by a conversion alike;
-// how many characters the user may type (0: any number), and the text the window opens with.
-// The window's description takes the last two from here.
+// how many characters the user may type (0: any number), the text the window opens with, and
+// the form a conversion writes its result in. The window's description takes the typing
+// limit and the start text from here.
 struct FieldFacts {
     TextField field{};
     std::optional<double> upper;
@@ -25,18 +31,19 @@ struct FieldFacts {
     std::optional<Pattern> pattern;  // none: shown in general number form, never normalised
     int typingLimit = 0;
     std::string_view startText;
+    ResultForm resultForm = ResultForm::Pattern;
 };
 
 // In the order of the TextField list, so a field's row is found by its number.
 inline constexpr std::array<FieldFacts, textFieldNames.size()> fieldFacts{{
-    // field, upper bound, lower bound, pattern, typing limit, start text
+    // field, upper bound, lower bound, pattern, typing limit, start text[, result form]
     {TextField::txtHeading, 359.9, 0.0, Pattern::OneDecimal, 5, "90.0"},
     {TextField::txtPitch, steepestPitch, 0.0, Pattern::OneDecimal, 4, "45.0"},
     {TextField::txtDilloStrength, std::nullopt, 1.0, Pattern::ThreeDecimals, 8, "40.000"},
     {TextField::txtGridRes, std::nullopt, 0.1, Pattern::FourDecimals, 6, "3.0000"},
     {TextField::txtDistance, std::nullopt, 1.0, Pattern::SixDecimals, 12, "1000.000000"},
     {TextField::txtObjectScale, std::nullopt, 0.1, Pattern::SixDecimals, 11, "33.333333"},
-    {TextField::txtGridSize, std::nullopt, 1.0, Pattern::Whole, 4, "256"},
+    {TextField::txtGridSize, std::nullopt, 1.0, Pattern::Whole, 4, "256", ResultForm::General},
     {TextField::txtMaxStrength, std::nullopt, 0.1, Pattern::SixDecimals, 11, "13.333333"},
     {TextField::txtX, std::nullopt, std::nullopt, Pattern::SixDecimals, 0, "0.000000"},
     {TextField::txtY, std::nullopt, std::nullopt, Pattern::SixDecimals, 0, "707.106781"},
@@ -56,9 +63,14 @@ constexpr Pattern patternOf(TextField field)
     return *factsOf(field).pattern;
 }
 
-// The usual write of a computed value into its field: rounded half-even to the field's
-// decimals and written in its pattern.
-inline void writeRounded(Fields& fields, TextField field, Num x) { fields.setText(field, roundedText(x, patternOf(field))); }
+// The write of a computed value into its field: rounded half-even to the field's decimals and
+// written in its result form.
+inline void writeRounded(Fields& fields, TextField field, Num x)
+{
+    const Pattern pattern = patternOf(field);
+    fields.setText(field, factsOf(field).resultForm == ResultForm::General ? numberText(roundHalfEven(x, decimalsOf(pattern)))
+                                                                            : roundedText(x, pattern));
+}
 
 namespace detail {
 

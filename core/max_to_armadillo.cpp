@@ -4,6 +4,7 @@
 
 #include "field_facts.h"
 #include "numeric_text.h"
+#include "user_texts.h"
 
 namespace lumetra {
 
@@ -19,11 +20,11 @@ void writeLight(Form& form, const Angles& angles)
 
     const LightPitch pitch = lightPitch(z, distance, angles);
     if (pitch.outcome == PitchOutcome::ZeroDistance) {
-        form.showMessage(std::string(zeroDistanceWarning));
+        form.showMessage(std::string(texts::zeroDistanceWarning));
         return;
     }
     if (pitch.outcome == PitchOutcome::TooSteep) {
-        form.showMessage(std::string(steepPitchWarning));
+        form.showMessage(std::string(texts::steepPitchWarning));
         return;
     }
     writeRounded(form, TextField::txtPitch, pitch.degrees);

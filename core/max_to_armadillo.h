@@ -1,65 +1,10 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <string_view>
-
 #include "angles.h"
 #include "armadillo.h"
 #include "fields.h"
 
 namespace lumetra {
-
-inline constexpr std::string_view zeroDistanceWarning =
-    "Cannot calculate Pitch because Light Distance is Zero.  Please check light X, Y, Z coordinates";
-
-namespace detail {
-
-// The steep-pitch warning names the limit that the test applies, written when the program is
-// built from the limit itself with its one decimal, so the two cannot part.
-inline constexpr std::string_view steepBefore = "Invalid Light Coordinates.  Pitch is greater than ";
-inline constexpr std::string_view steepAfter = " degrees";
-// The number of tenths whose one-decimal text reads back as the given degrees; a product
-// such as 89.9 * 10 may fall a hair either side of the whole number.
-constexpr long tenthsOf(double degrees)
-{
-    const auto below = static_cast<long>(degrees * 10.0);
-    return static_cast<double>(below + 1) / 10.0 == degrees ? below + 1 : below;
-}
-
-inline constexpr long steepestTenths = tenthsOf(steepestPitch);
-static_assert(static_cast<double>(steepestTenths) / 10.0 == steepestPitch,
-              "the warning names the pitch limit with one decimal");
-
-constexpr std::size_t digitsOf(long n)
-{
-    std::size_t digits = 1;
-    for (; n >= 10; n /= 10)
-        ++digits;
-    return digits;
-}
-
-inline constexpr std::size_t steepLength = steepBefore.size() + digitsOf(steepestTenths / 10) + 2 + steepAfter.size();
-
-inline constexpr std::array<char, steepLength> steepText = [] {
-    std::array<char, steepLength> text{};
-    std::size_t at = 0;
-    for (char c : steepBefore)
-        text[at++] = c;
-    at += digitsOf(steepestTenths / 10);
-    std::size_t digit = at;
-    for (long whole = steepestTenths / 10; whole > 0 || digit == at; whole /= 10)
-        text[--digit] = static_cast<char>('0' + whole % 10);
-    text[at++] = '.';
-    text[at++] = static_cast<char>('0' + steepestTenths % 10);
-    for (char c : steepAfter)
-        text[at++] = c;
-    return text;
-}();
-
-}  // namespace detail
-
-inline constexpr std::string_view steepPitchWarning{detail::steepText.data(), detail::steepText.size()};
 
 // Distance of the light at X, Y, Z from the origin.
 Num lightDistance(Num x, Num y, Num z);

@@ -16,6 +16,7 @@
 #include "field_input.h"
 #include "invariants.h"
 #include "max_to_armadillo.h"
+#include "user_texts.h"
 
 using namespace lumetra;
 using namespace lumetra::fuzz;
@@ -54,11 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.push_back({TextField::txtCalcHeading, generalForm});
         expected.push_back({TextField::txtHeading, 1});
     } else {
-        if (messages[0] != zeroDistanceWarning && messages[0] != steepPitchWarning)
+        if (messages[0] != texts::zeroDistanceWarning && messages[0] != texts::steepPitchWarning)
             trap("maxToArmadillo", "unknown message: " + messages[0]);
         if (writesBeforeFirstMessage(log) != 1)
             trap("maxToArmadillo", "the message did not follow the distance");
-        if (messages[0] == zeroDistanceWarning && writes[0].text != "0.000000")
+        if (messages[0] == texts::zeroDistanceWarning && writes[0].text != "0.000000")
             trap("maxToArmadillo", "zero-distance warning for distance " + writes[0].text);
     }
     expected.push_back({TextField::txtDilloStrength, 3});

@@ -5,8 +5,7 @@
 // result is the field's fixed-point form, never a negative zero; its value lies inside the
 // field's bounds, is exactly the bound's text when a clamp applied, and is otherwise within
 // half a unit of the last decimal of the value read; normalising the result again changes
-// nothing. The bounds and decimals are the target's own, written from the fields' documented
-// behaviour, so that a wrong rule in the program is found rather than taken as the truth.
+// nothing. The bounds and decimals are those the fields document (documented_ranges.h).
 
 #include <cmath>
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "documented_ranges.h"
 #include "invariants.h"
 #include "normalise.h"
 
@@ -28,39 +28,16 @@ namespace {
 
 constexpr TextField fuzzedField = TextField::LUMETRA_FUZZ_FIELD;
 
-// What each field documents: a number above the upper or below the lower bound (both
-// strict) shows that bound's text; any other is rounded to `decimals`.
-struct Documented {
-    TextField field;
-    std::optional<double> lower, upper;
-    std::string_view lowerShown, upperShown;
-    int decimals;
-};
-
-constexpr Documented documentedFields[] = {
-    {TextField::txtHeading, 0.0, 359.9, "0.0", "359.9", 1},
-    {TextField::txtPitch, 0.0, 89.9, "0.0", "89.9", 1},
-    {TextField::txtDilloStrength, 1.0, std::nullopt, "1.000", "", 3},
-    {TextField::txtGridRes, 0.1, std::nullopt, "0.1000", "", 4},
-    {TextField::txtDistance, 1.0, std::nullopt, "1.000000", "", 6},
-    {TextField::txtGridSize, 1.0, std::nullopt, "1", "", 0},
-    {TextField::txtMaxStrength, 0.1, std::nullopt, "0.100000", "", 6},
-    {TextField::txtObjectScale, 0.1, std::nullopt, "0.100000", "", 6},
-    {TextField::txtX, std::nullopt, std::nullopt, "", "", 6},
-    {TextField::txtY, std::nullopt, std::nullopt, "", "", 6},
-    {TextField::txtZ, std::nullopt, std::nullopt, "", "", 6},
-};
-
 // A field the table lacks stops the build: the throw cannot be evaluated at compile time.
-constexpr Documented documentedFor(TextField field)
+constexpr DocumentedRange documentedFor(TextField field)
 {
-    for (const Documented& d : documentedFields)
+    for (const DocumentedRange& d : documentedRanges)
         if (d.field == field)
             return d;
     throw "the field the build names has no documented row";
 }
 
-constexpr Documented doc = documentedFor(fuzzedField);
+constexpr DocumentedRange doc = documentedFor(fuzzedField);
 
 const FieldFacts& rule()
 {

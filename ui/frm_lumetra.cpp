@@ -2,20 +2,13 @@
 
 #include "armadillo_to_max.h"
 #include "max_to_armadillo.h"
+#include "user_texts.h"
 
 namespace lumetra::ui {
 
-namespace {
-
-// A number as the error message shows it: a space stands where a plus sign would, so that
-// 11 reads " 11" and -3 reads "-3".
-std::string numberWithSignSpace(int number) { return (number >= 0 ? " " : "") + std::to_string(number); }
-
-}  // namespace
-
 std::string calculationErrorText(const Fault& fault)
 {
-    return "Unexpected Calculation Error: " + fault.description() + " (" + numberWithSignSpace(fault.number()) + ")";
+    return texts::calculationError(fault.description(), fault.number());
 }
 
 FrmLumetra::FrmLumetra(Window& window) : window_(window) { Form_Load(); }

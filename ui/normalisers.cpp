@@ -4,6 +4,7 @@
 
 #include "frm_lumetra.h"
 #include "normalise.h"
+#include "user_texts.h"
 #include "window_description.h"
 
 namespace lumetra::ui {
@@ -17,8 +18,7 @@ void FrmLumetra::LostFocus(TextField field)
         window_.setText(field, normalise(*rule, window_.text(field)));
     } catch (const Fault&) {
         // The text stays as typed so that the user can correct it.
-        window_.showMessage("The number in \"" + std::string(rowFor(field).accessibleName) +
-                            "\" is too large to calculate with.  Please enter a smaller number.");
+        window_.showMessage(texts::numberTooLarge(rowFor(field).accessibleName));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "documented_ranges.h"
 #include "exact_decimal.h"
 #include "generators.h"
 #include "library_reader.h"
@@ -20,33 +21,6 @@
 
 namespace lumetra::property {
 namespace {
-
-// Each field's range, what a number clamped to either bound shows, and its decimals, as
-// the window documents them.
-struct FieldRange {
-    const char* name;
-    TextField field;
-    std::optional<double> lower, upper;
-    const char* lowerShown;
-    const char* upperShown;
-    int decimals;
-};
-
-constexpr FieldRange ranges[] = {
-    {"Heading", TextField::txtHeading, 0.0, 359.9, "0.0", "359.9", 1},
-    {"Pitch", TextField::txtPitch, 0.0, 89.9, "0.0", "89.9", 1},
-    {"ArmadilloStrength", TextField::txtDilloStrength, 1.0, std::nullopt, "1.000", nullptr, 3},
-    {"GridResolution", TextField::txtGridRes, 0.1, std::nullopt, "0.1000", nullptr, 4},
-    {"Distance", TextField::txtDistance, 1.0, std::nullopt, "1.000000", nullptr, 6},
-    {"GridSize", TextField::txtGridSize, 1.0, std::nullopt, "1", nullptr, 0},
-    {"MaxStrength", TextField::txtMaxStrength, 0.1, std::nullopt, "0.100000", nullptr, 6},
-    {"ObjectScale", TextField::txtObjectScale, 0.1, std::nullopt, "0.100000", nullptr, 6},
-    {"X", TextField::txtX, std::nullopt, std::nullopt, nullptr, nullptr, 6},
-    {"Y", TextField::txtY, std::nullopt, std::nullopt, nullptr, nullptr, 6},
-    {"Z", TextField::txtZ, std::nullopt, std::nullopt, nullptr, nullptr, 6},
-};
-
-void PrintTo(const FieldRange& range, std::ostream* os) { *os << range.name; }
 
 std::string printed(double x, int precision)
 {
@@ -69,7 +43,7 @@ struct Typed {
 
 // Texts a user might leave in the field: numbers about the bounds and far from them,
 // ties at the field's decimals, and rubbish. None lies beyond the range of a double.
-Typed typedText(Gen& gen, const FieldRange& range)
+Typed typedText(Gen& gen, const DocumentedRange& range)
 {
     const double sign = gen.chance(0.5) ? -1.0 : 1.0;
     std::string text;
@@ -100,12 +74,12 @@ Typed typedText(Gen& gen, const FieldRange& range)
 }
 
 // Strict comparisons, the upper bound first: a clamped number shows the bound's text.
-std::string expectedShown(const FieldRange& range, double value)
+std::string expectedShown(const DocumentedRange& range, double value)
 {
     if (range.upper && value > *range.upper)
-        return range.upperShown;
+        return std::string(range.upperShown);
     if (range.lower && value < *range.lower)
-        return range.lowerShown;
+        return std::string(range.lowerShown);
     return roundThenFormatOracle(value, range.decimals);
 }
 
@@ -123,11 +97,11 @@ bool hasFieldForm(const std::string& text, int decimals)
     return allDigits(whole) && allDigits(fraction) && (whole.size() == 1 || whole[0] != '0') && !(start == 1 && zero);
 }
 
-class NormaliserProperty : public ::testing::TestWithParam<FieldRange> {};
+class NormaliserProperty : public ::testing::TestWithParam<DocumentedRange> {};
 
 TEST_P(NormaliserProperty, LandsInItsRangeInItsFormAndIsIdempotent)
 {
-    const FieldRange& range = GetParam();
+    const DocumentedRange& range = GetParam();
     const FieldFacts* rule = normaliseRuleFor(range.field);
     ASSERT_NE(rule, nullptr);
     Gen gen(100 + static_cast<std::uint64_t>(range.field));
@@ -146,7 +120,7 @@ TEST_P(NormaliserProperty, LandsInItsRangeInItsFormAndIsIdempotent)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryField, NormaliserProperty, ::testing::ValuesIn(ranges),
+INSTANTIATE_TEST_SUITE_P(EveryField, NormaliserProperty, ::testing::ValuesIn(documentedRanges),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

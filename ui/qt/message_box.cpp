@@ -2,14 +2,14 @@
 
 #include <QMessageBox>
 
+#include "qt_text.h"
 #include "window_description.h"
 
 namespace lumetra::ui {
 
 void MessageBoxes::showMessage(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(windowRow.caption.data(), static_cast<qsizetype>(windowRow.caption.size())),
-                    QString::fromStdString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, qtText(windowRow.caption), qtText(text), QMessageBox::Ok, owner_);
     box.setTextFormat(Qt::PlainText);
     // The text can be selected and copied, so that a fault's description can be passed on.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

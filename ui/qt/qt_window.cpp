@@ -9,15 +9,10 @@
 #include "field_edit.h"
 #include "group_frame.h"
 #include "message_box.h"
+#include "qt_text.h"
 #include "value_check_box.h"
 
 namespace lumetra::ui {
-
-namespace {
-
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-}  // namespace
 
 QtWindow::QtWindow(Messages* messages)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -27,8 +22,8 @@ QtWindow::QtWindow(Messages* messages)
         messages = ownMessages_.get();
     }
     messages_ = messages;
-    setObjectName(qs(windowRow.name));
-    setWindowTitle(qs(windowRow.caption));
+    setObjectName(qtText(windowRow.name));
+    setWindowTitle(qtText(windowRow.caption));
     setFixedSize(pixels(windowRow.clientWidth), pixels(windowRow.clientHeight));
     buildControls();
     QCoreApplication::instance()->installEventFilter(this);
@@ -40,7 +35,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
 {
     switch (row.id.kind) {
     case Kind::Label: {
-        auto* label = new QLabel(qs(row.caption), container);
+        auto* label = new QLabel(qtText(row.caption), container);
         label->setTextFormat(Qt::PlainText);
         if (row.labelFor != noRow)
             label->setBuddy(controls_[static_cast<std::size_t>(row.labelFor)]);
@@ -49,7 +44,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
     case Kind::TextField: {
         const TextField field = row.id.textField();
         auto* fieldEdit = new FieldEdit(container);
-        fieldEdit->writeText(qs(row.caption));
+        fieldEdit->writeText(qtText(row.caption));
         fieldEdit->setTypingLimit(row.settings.typingLimit);
         fieldEdit->setLook(row.settings.look);
         fieldEdit->onLeftForControl([this, field] {
@@ -61,7 +56,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
     }
     case Kind::CheckBox: {
         const CheckBox which = row.id.checkBox();
-        auto* checkBox = new ValueCheckBox(qs(row.caption), container);
+        auto* checkBox = new ValueCheckBox(qtText(row.caption), container);
         checkBox->showValue(row.settings.value);
         checkBox->onUserClick([this, which] {
             if (events_)
@@ -72,7 +67,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
     }
     case Kind::PushButton: {
         const Button which = row.id.button();
-        auto* button = new QPushButton(qs(row.caption), container);
+        auto* button = new QPushButton(qtText(row.caption), container);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, which] {
             if (events_)
@@ -81,7 +76,7 @@ QWidget* QtWindow::createControl(const ControlRow& row, QWidget* container)
         return button;
     }
     case Kind::Frame:
-        return new GroupFrame(qs(row.caption), container);
+        return new GroupFrame(qtText(row.caption), container);
     }
     return nullptr;
 }
@@ -92,8 +87,8 @@ void QtWindow::buildControls()
         const ControlRow& row = controlRows[i];
         QWidget* container = row.container == noRow ? this : controls_[static_cast<std::size_t>(row.container)];
         QWidget* control = createControl(row, container);
-        control->setObjectName(qs(row.name()));
-        control->setAccessibleName(qs(row.accessibleName.empty() ? row.caption : row.accessibleName));
+        control->setObjectName(qtText(row.name()));
+        control->setAccessibleName(qtText(row.accessibleName.empty() ? row.caption : row.accessibleName));
         control->move(pixels(row.left), pixels(row.top));
         if (row.settings.sizedToCaption)
             control->resize(control->sizeHint());
@@ -115,25 +110,25 @@ void QtWindow::buildControls()
     controls_[firstFocus]->setFocus();
 }
 
-std::string QtWindow::text(TextField field) const { return edit(field)->text().toStdString(); }
+std::string QtWindow::text(TextField field) const { return edit(field).text().toStdString(); }
 
-void QtWindow::setText(TextField field, const std::string& text) { edit(field)->writeText(QString::fromStdString(text)); }
+void QtWindow::setText(TextField field, const std::string& text) { edit(field).writeText(qtText(text)); }
 
-BoxValue QtWindow::value(CheckBox which) const { return box(which)->value(); }
+BoxValue QtWindow::value(CheckBox box) const { return checkBox(box).value(); }
 
-void QtWindow::showValue(CheckBox which, BoxValue value) { box(which)->showValue(value); }
+void QtWindow::showValue(CheckBox box, BoxValue value) { checkBox(box).showValue(value); }
 
-bool QtWindow::boxEnabled(CheckBox which) const { return box(which)->isEnabled(); }
+bool QtWindow::boxEnabled(CheckBox box) const { return checkBox(box).isEnabled(); }
 
-void QtWindow::setBoxEnabled(CheckBox which, bool enabled) { box(which)->setEnabled(enabled); }
+void QtWindow::setBoxEnabled(CheckBox box, bool enabled) { checkBox(box).setEnabled(enabled); }
 
-void QtWindow::setLook(TextField field, Look look) { edit(field)->setLook(look); }
+void QtWindow::setLook(TextField field, Look look) { edit(field).setLook(look); }
 
 void QtWindow::showMessage(const std::string& text) { messages_->showMessage(text); }
 
 void QtWindow::unload()
 {
-    unloading_ = true;
+    unloaded_ = true;
     QWidget::close();
 }
 
@@ -141,8 +136,8 @@ void QtWindow::unload()
 void QtWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (!unloading_ && events_) {
-        unloading_ = true;
+    if (!unloaded_ && events_) {
+        unloaded_ = true;
         events_->closeBoxClicked();
     }
 }

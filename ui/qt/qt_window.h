@@ -32,16 +32,13 @@ public:
 
     std::string text(TextField field) const override;
     void setText(TextField field, const std::string& text) override;
-    BoxValue value(CheckBox which) const override;
-    void showValue(CheckBox which, BoxValue value) override;
-    bool boxEnabled(CheckBox which) const override;
-    void setBoxEnabled(CheckBox which, bool enabled) override;
+    BoxValue value(CheckBox box) const override;
+    void showValue(CheckBox box, BoxValue value) override;
+    bool boxEnabled(CheckBox box) const override;
+    void setBoxEnabled(CheckBox box, bool enabled) override;
     void setLook(TextField field, Look look) override;
     void showMessage(const std::string& text) override;
     void unload() override;
-
-    FieldEdit* edit(TextField field) const { return edits_[static_cast<std::size_t>(field)]; }
-    ValueCheckBox* box(CheckBox which) const { return boxes_[static_cast<std::size_t>(which)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,15 +47,19 @@ protected:
 private:
     void buildControls();
     QWidget* createControl(const ControlRow& row, QWidget* container);
+    FieldEdit& edit(TextField field) { return *edits_[static_cast<std::size_t>(field)]; }
+    const FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
+    ValueCheckBox& checkBox(CheckBox box) { return *boxes_[static_cast<std::size_t>(box)]; }
+    const ValueCheckBox& checkBox(CheckBox box) const { return *boxes_[static_cast<std::size_t>(box)]; }
 
-    // Every control by its row; the fields and boxes again by their ids.
+    // Every control by its row; the fields and boxes again by their ids. Qt's parents own them.
     std::array<QWidget*, controlCount> controls_{};
     std::array<FieldEdit*, textFieldNames.size()> edits_{};
     std::array<ValueCheckBox*, checkBoxNames.size()> boxes_{};
     std::unique_ptr<Messages> ownMessages_;
     Messages* messages_;
     UserEvents* events_ = nullptr;
-    bool unloading_ = false;
+    bool unloaded_ = false;
 };
 
 }  // namespace lumetra::ui

@@ -20,8 +20,8 @@ void lumetra_dom_set_text(std::uintptr_t window, int row, const char* text);
 void lumetra_dom_show_value(std::uintptr_t window, int row, int value);
 void lumetra_dom_set_read_only(std::uintptr_t window, int row, bool readOnly);
 // Returns once the user has dismissed the message; the program sleeps meanwhile.
-void lumetra_dom_show_message(std::uintptr_t window, const char* caption, const char* text);
-// Takes the window off the page; once the program has ended, the page says so and offers to
-// start it again.
-void lumetra_dom_close(std::uintptr_t window, bool ended);
+void lumetra_dom_show_message(std::uintptr_t window, const char* caption, const char* text, const char* button);
+// Takes the window off the page. Once the program has ended (ended is not null), the page says
+// so, with a button that starts it again.
+void lumetra_dom_close(std::uintptr_t window, const char* ended, const char* startAgain);
 }

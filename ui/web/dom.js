@@ -173,10 +173,11 @@ mergeInto(LibraryManager.library, {
   },
 
   lumetra_dom_show_message__deps: ['$LumetraDom'],
-  lumetra_dom_show_message: function (id, caption, text) {
+  lumetra_dom_show_message: function (id, caption, text, button) {
     var w = LumetraDom.windows[id];
     var captionText = UTF8ToString(caption);
     var messageText = UTF8ToString(text);
+    var buttonText = UTF8ToString(button);
     return Asyncify.handleSleep(function (wakeUp) {
       var element = LumetraDom.element;
       var dialog = element('dialog', 'lumetra-message');
@@ -187,7 +188,7 @@ mergeInto(LibraryManager.library, {
       var body = element('p', 'text', messageText);
       body.id = 'lumetra-message-text';
       var buttons = element('div', 'buttons');
-      var ok = element('button', '', 'OK');
+      var ok = element('button', '', buttonText);
       ok.type = 'button';
       buttons.appendChild(ok);
       dialog.append(bar, body, buttons);
@@ -211,7 +212,7 @@ mergeInto(LibraryManager.library, {
   },
 
   lumetra_dom_close__deps: ['$LumetraDom'],
-  lumetra_dom_close: function (id, ended) {
+  lumetra_dom_close: function (id, ended, startAgain) {
     var w = LumetraDom.windows[id];
     if (!w) return;
     w.open = false;
@@ -221,10 +222,10 @@ mergeInto(LibraryManager.library, {
       return;
     }
     var notice = LumetraDom.element('section', 'lumetra-ended');
-    var again = LumetraDom.element('button', '', 'Start Lumetra again');
+    var again = LumetraDom.element('button', '', UTF8ToString(startAgain));
     again.type = 'button';
     again.addEventListener('click', function () { location.reload(); });
-    notice.append(LumetraDom.element('p', '', 'Lumetra has ended.'), again);
+    notice.append(LumetraDom.element('p', '', UTF8ToString(ended)), again);
     w.root.replaceWith(notice);
     again.focus();
   },

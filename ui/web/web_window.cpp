@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include "dom.h"
+#include "user_texts.h"
 #include "window_markup.h"
 
 namespace lumetra::ui {
@@ -27,8 +28,8 @@ WebWindow::WebWindow(Messages* messages)
 
 WebWindow::~WebWindow()
 {
-    if (open_)
-        lumetra_dom_close(id(), false);
+    if (!unloaded_)
+        lumetra_dom_close(id(), nullptr, nullptr);
 }
 
 void WebWindow::show() { lumetra_dom_show(id(), static_cast<int>(firstFocus)); }
@@ -57,13 +58,13 @@ std::string WebWindow::text(TextField field) const { return edit(field).text(); 
 
 void WebWindow::setText(TextField field, const std::string& text) { edit(field).writeText(text); }
 
-BoxValue WebWindow::value(CheckBox which) const { return box(which).value(); }
+BoxValue WebWindow::value(CheckBox box) const { return checkBox(box).value(); }
 
-void WebWindow::showValue(CheckBox which, BoxValue value) { box(which).showValue(value); }
+void WebWindow::showValue(CheckBox box, BoxValue value) { checkBox(box).showValue(value); }
 
-bool WebWindow::boxEnabled(CheckBox which) const { return box(which).enabled(); }
+bool WebWindow::boxEnabled(CheckBox box) const { return checkBox(box).enabled(); }
 
-void WebWindow::setBoxEnabled(CheckBox which, bool enabled) { box(which).setEnabled(enabled); }
+void WebWindow::setBoxEnabled(CheckBox box, bool enabled) { checkBox(box).setEnabled(enabled); }
 
 void WebWindow::setLook(TextField field, Look look) { edit(field).setLook(look); }
 
@@ -71,8 +72,8 @@ void WebWindow::showMessage(const std::string& text) { messages_->showMessage(te
 
 void WebWindow::unload()
 {
-    open_ = false;
-    lumetra_dom_close(id(), true);
+    unloaded_ = true;
+    lumetra_dom_close(id(), std::string(texts::ended).c_str(), std::string(texts::startAgain).c_str());
 }
 
 }  // namespace lumetra::ui

@@ -55,15 +55,15 @@ public:
 private:
     FieldEdit& edit(TextField field) { return *edits_[static_cast<std::size_t>(field)]; }
     const FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
-    ValueCheckBox& box(CheckBox which) { return *boxes_[static_cast<std::size_t>(which)]; }
-    const ValueCheckBox& box(CheckBox which) const { return *boxes_[static_cast<std::size_t>(which)]; }
+    ValueCheckBox& checkBox(CheckBox box) { return *boxes_[static_cast<std::size_t>(box)]; }
+    const ValueCheckBox& checkBox(CheckBox box) const { return *boxes_[static_cast<std::size_t>(box)]; }
 
     std::array<std::optional<FieldEdit>, textFieldNames.size()> edits_;
     std::array<std::optional<ValueCheckBox>, checkBoxNames.size()> boxes_;
     std::unique_ptr<Messages> ownMessages_;
     Messages* messages_;
     UserEvents* events_ = nullptr;
-    bool open_ = true;
+    bool unloaded_ = false;
 };
 
 }  // namespace lumetra::ui

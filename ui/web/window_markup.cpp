@@ -1,5 +1,6 @@
 #include "window_markup.h"
 
+#include "user_texts.h"
 #include "window_description.h"
 
 namespace lumetra::ui {
@@ -143,10 +144,12 @@ std::string windowMarkup()
            "<img class=\"icon\" src=\"icons/lumetra-16.png\" srcset=\"icons/lumetra-16.png 1x, icons/lumetra-32.png 2x\""
            " alt=\"\" width=\"16\" height=\"16\"><h1 class=\"caption\" id=\"lumetra-caption\">" +
            escaped(windowRow.caption) +
-           "</h1><button type=\"button\" class=\"close-box\" tabindex=\"-1\" aria-label=\"Close\" title=\"Close\"></button>"
-           "</div><div class=\"client\"" +
+           "</h1><button type=\"button\" class=\"close-box\" tabindex=\"-1\"" + attribute("aria-label", texts::closeBox) +
+           attribute("title", texts::closeBox) + "></button></div><div class=\"client\"" +
            attribute("style", "width:" + px(windowRow.clientWidth) + ";height:" + px(windowRow.clientHeight)) + ">" +
            client + "</div></section>";
 }
+
+std::string pageMarkup() { return windowMarkup() + "<noscript>" + escaped(texts::scriptsOff) + "</noscript>"; }
 
 }  // namespace lumetra::ui

@@ -10,5 +10,7 @@
 namespace lumetra::ui {
 
 std::string windowMarkup();
+// What the site's page carries: the window, and what a browser with scripts turned off shows.
+std::string pageMarkup();
 
 }  // namespace lumetra::ui

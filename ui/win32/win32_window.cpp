@@ -6,6 +6,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "user_texts.h"
 #include "wide_text.h"
 #include "windows_error.h"
 
@@ -76,7 +77,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc))
-        throw windowsError("The window class could not be registered");
+        throw windowsError(std::string(texts::classNotRegistered));
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     if (!InitCommonControlsEx(&controls))
-        throw windowsError("The common controls could not be loaded");
+        throw windowsError(std::string(texts::commonControlsNotLoaded));
     registerClass(instance, windowProc);
 
     dpi_ = GetDpiForSystem();
@@ -93,7 +94,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
     // The window procedure already keeps the handle from WM_NCCREATE on.
     if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
                          rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
-        throw windowsError("The window could not be created");
+        throw windowsError(std::string(texts::windowNotCreated));
     try {
         // The monitor the window lands on may have its own density.
         if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
@@ -148,17 +149,17 @@ void Win32Window::createControls()
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + i)), instance_,
                                        nullptr);
         if (!created)
-            throw windowsError("The control " + std::string(row.name()) + " could not be created");
+            throw windowsError(texts::controlNotCreated(row.name()));
         controls_[i] = created;
         if (row.id.kind == Kind::TextField) {
             const TextField field = row.id.textField();
-            auto fieldEdit = std::make_unique<FieldEdit>(created, row.settings.typingLimit, row.settings.look);
-            fieldEdit->onLeftForControl([this, field] {
+            FieldEdit& fieldEdit = edits_[static_cast<std::size_t>(field)].emplace(created, row.settings.typingLimit,
+                                                                                    row.settings.look);
+            fieldEdit.onLeftForControl([this, field] {
                 // Reported once the focus change is over, and always before the click that caused it.
                 fieldsLeft_.push_back(field);
                 PostMessageW(hwnd_, fieldsLeftMessage, 0, 0);
             });
-            edits_[static_cast<std::size_t>(field)] = std::move(fieldEdit);
         } else if (row.id.kind == Kind::CheckBox) {
             boxes_[static_cast<std::size_t>(row.id.index)].emplace(created, row.settings.value);
         }
@@ -302,20 +303,20 @@ const FieldEdit* Win32Window::fieldOf(HWND hwnd) const
 {
     const auto found =
         std::find_if(edits_.begin(), edits_.end(), [hwnd](const auto& field) { return field && field->handle() == hwnd; });
-    return found == edits_.end() ? nullptr : found->get();
+    return found == edits_.end() ? nullptr : &**found;
 }
 
 std::string Win32Window::text(TextField field) const { return edit(field).text(); }
 
 void Win32Window::setText(TextField field, const std::string& text) { edit(field).writeText(text); }
 
-BoxValue Win32Window::value(CheckBox which) const { return box(which).value(); }
+BoxValue Win32Window::value(CheckBox box) const { return checkBox(box).value(); }
 
-void Win32Window::showValue(CheckBox which, BoxValue value) { box(which).showValue(value); }
+void Win32Window::showValue(CheckBox box, BoxValue value) { checkBox(box).showValue(value); }
 
-bool Win32Window::boxEnabled(CheckBox which) const { return box(which).enabled(); }
+bool Win32Window::boxEnabled(CheckBox box) const { return checkBox(box).enabled(); }
 
-void Win32Window::setBoxEnabled(CheckBox which, bool enabled) { box(which).setEnabled(enabled); }
+void Win32Window::setBoxEnabled(CheckBox box, bool enabled) { checkBox(box).setEnabled(enabled); }
 
 void Win32Window::setLook(TextField field, Look look) { edit(field).setLook(look); }
 
@@ -327,21 +328,21 @@ void Win32Window::unload()
         DestroyWindow(hwnd_);
 }
 
-void Win32Window::commandFrom(std::size_t index)
+void Win32Window::commandFrom(std::size_t row)
 {
-    const ControlRow& row = controlRows[index];
+    const ControlRow& control = controlRows[row];
     // A click that arrives while a message is up was pressed before it came; it is lost.
     if ((ownMessages_ && ownMessages_->showing()) || !events_)
         return;
-    if (row.id.kind != Kind::CheckBox && row.id.kind != Kind::PushButton)
+    if (control.id.kind != Kind::CheckBox && control.id.kind != Kind::PushButton)
         return;
     // The field the click took the focus from is reported first, even when the click came
     // from an access key and not from the mouse.
     reportFieldsLeft();
-    if (row.id.kind == Kind::CheckBox)
-        events_->boxClicked(row.id.checkBox());
+    if (control.id.kind == Kind::CheckBox)
+        events_->boxClicked(control.id.checkBox());
     else
-        events_->buttonClicked(row.id.button());
+        events_->buttonClicked(control.id.button());
 }
 
 void Win32Window::reportFieldsLeft()

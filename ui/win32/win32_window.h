@@ -71,9 +71,10 @@ private:
     void dispatch(MSG& msg);
     void commandFrom(std::size_t row);
     void reportFieldsLeft();
-    FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
-    ValueCheckBox& box(CheckBox which) { return *boxes_[static_cast<std::size_t>(which)]; }
-    const ValueCheckBox& box(CheckBox which) const { return *boxes_[static_cast<std::size_t>(which)]; }
+    FieldEdit& edit(TextField field) { return *edits_[static_cast<std::size_t>(field)]; }
+    const FieldEdit& edit(TextField field) const { return *edits_[static_cast<std::size_t>(field)]; }
+    ValueCheckBox& checkBox(CheckBox box) { return *boxes_[static_cast<std::size_t>(box)]; }
+    const ValueCheckBox& checkBox(CheckBox box) const { return *boxes_[static_cast<std::size_t>(box)]; }
     // The field whose edit control this is, if any.
     const FieldEdit* fieldOf(HWND hwnd) const;
 
@@ -81,7 +82,7 @@ private:
     HWND hwnd_ = nullptr;
     // Every control by its row; the fields and boxes again by their ids.
     std::array<HWND, controlCount> controls_{};
-    std::array<std::unique_ptr<FieldEdit>, textFieldNames.size()> edits_;
+    std::array<std::optional<FieldEdit>, textFieldNames.size()> edits_;
     std::array<std::optional<ValueCheckBox>, checkBoxNames.size()> boxes_;
     HFONT font_ = nullptr;
     HICON bigIcon_ = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-// What every toolkit binding must show and do, written out by hand from the stored
-// description, so that the Qt and Win32 tests check one set of rows.
+// What every binding must show and do, written out by hand from the stored description, so
+// that the Qt, Win32 and web tests check one set of rows.
 
 #include <stdexcept>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-// The binding tests are written once, against this fixture, and run against every toolkit:
-// each test program links one toolkit's driver (tests/ui/qt/driver.cpp or
-// tests/ui/win32/driver.cpp), which opens that toolkit's window and drives it as a user
+// The binding tests are written once, against this fixture, and run against every binding:
+// each test program links one binding's driver (tests/ui/qt/driver.cpp, tests/ui/win32/driver.cpp
+// or tests/ui/web/driver.cpp), which opens that binding's window and drives it as a user
 // would. Controls are named as in binding_rows.h.
 
 #include <array>
