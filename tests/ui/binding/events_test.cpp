@@ -52,6 +52,7 @@ TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
     events.events.clear();
     click(GetParam().clicked);
     EXPECT_EQ(events.events, GetParam().expected);
+    EXPECT_EQ(focusedName(), GetParam().clicked);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, LeavingByAClick, ::testing::ValuesIn(leaveRows), rowName);
