@@ -14,10 +14,10 @@ cd "$(dirname "$0")/.."
 
 # googletest: its sources in /usr/src/googletest are compiled with the cross compiler;
 # libfast-float-dev and libfmt-dev: the headers that read and write the numbers' texts;
-# nsis: cpack makes the setup program with its makensis; python3-mpmath: the reference values
+# nsis: cpack makes the setup program with its makensis; python3-gmpy2: the reference values
 # that the trigonometry test checks under Wine.
 bash scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64 googletest libfast-float-dev libfmt-dev \
-  wine64 wine fonts-wine nsis python3-mpmath
+  wine64 wine fonts-wine nsis python3-gmpy2
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)"

@@ -25,11 +25,11 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   # the real-window suites read pixels with a small script
   python3
-  # the reference values of the trigonometry tests, computed at 200 bits
-  python3-mpmath
-  # the search for the trigonometry's hard cases and the check of its error bounds (MPFR),
-  # run by hand, not by the tests
-  python3-gmpy2 python3-numpy
+  # MPFR for the trigonometry: its tables, error bounds and test vectors, checked by the tests
+  # against their generators, and its reference values
+  python3-gmpy2
+  # the search for the trigonometry's hard cases, run by hand, not by the tests
+  python3-numpy
   # the Windows cross build (scripts/build-windows.sh), and Wine to run its tests
   g++-mingw-w64-x86-64 wine64 wine
   # the browser build (the web preset) and the acorn its linker's optimizer runs on

@@ -66,6 +66,14 @@ constexpr DoubleDouble twoProduct(const SplitDoubleDouble& a, double b, DoubleDo
     return {p, err};
 }
 
+// The integer nearest x, ties to even, for |x| < 2^51: adding 1.5 * 2^52 leaves no bits below
+// the point, and subtracting it again is exact.
+constexpr double nearestInteger(double x)
+{
+    constexpr double shifter = 0x1.8p52;
+    return (x + shifter) - shifter;
+}
+
 // 1 / d for d held as two doubles: q = 1 / d.hi, and the rest of 1 - q d divided by d.
 constexpr DoubleDouble reciprocal(DoubleDouble d)
 {

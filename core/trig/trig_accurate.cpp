@@ -10,6 +10,7 @@
 #include "bits.h"
 #include "float_environment.h"
 #include "internals.h"
+#include "trig_bounds.h"
 #include "trig_tables.h"
 #include "wide_fixed.h"
 
@@ -17,7 +18,7 @@ namespace lumetra::trig {
 
 namespace {
 
-__extension__ using Wide128 = unsigned __int128;
+using internals::Bounded;
 
 // The fraction words of each attempt: 128, 256, 512 and 1024 bits after the point.
 constexpr std::array<Width, 4> precisions{{{2}, {4}, {8}, {16}}};
@@ -28,27 +29,6 @@ constexpr std::array<Width, 4> precisions{{{2}, {4}, {8}, {16}}};
 std::array<std::atomic<std::uint64_t>, 4> decidedAt{};
 std::atomic<std::uint64_t> undecided{0};
 // NOLINTEND(cppcoreguidelines-avoid-non-const-global-variables)
-
-// A value, and how many units of its last word it may be off by. A double, as a quotient
-// near an odd multiple of pi/2 may be off by more units than a word holds; the sine, cosine
-// and arctangent bounds are small whole numbers, which it holds exactly.
-struct Bounded {
-    WideFixed value;
-    double error = 0.0;
-};
-
-// |x| as m * 2^e with m an integer of 53 bits.
-struct Binary {
-    std::uint64_t m = 0;
-    int e = 0;
-};
-
-Binary binaryOf(double x)
-{
-    const auto bits = bitsOf(x);
-    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
-    return {(bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52), biased - 1075};
-}
 
 WideFixed halfPi(Width width) { return WideFixed::ofWords(tables::halfPiBits, width); }
 
@@ -112,21 +92,24 @@ Reduction reduce(double x, Width width)
         quadrant = (quadrant + 1) & 3;
         fraction = fraction - one(width);
     }
-    // The fraction is low by less than two units; pi/2 and the product lose one each.
-    return {{fraction * halfPi(width), 5}, quadrant};
+    // The fraction's two units lost are worth pi/2 each, pi/2's cut half of one, and the
+    // product cuts one (derive_bounds.py, careful_reduction).
+    const Bounded r{fraction * halfPi(width), bounds::carefulReduction.stated};
+    return {r, quadrant};
 }
 
 Reduction reduceAbs(double ax, Width width)
 {
-    if (ax < 0.78)
+    if (ax <= internals::quarterPi)
         return {{WideFixed::of(ax, width), 0}, 0};
     return reduce(ax, width);
 }
 
 // The Taylor series of sin r (from r) or cos r (from 1) for |r| <= pi/4: each term is the
 // one before times -r^2 / (j (j + 1)), and loses at most a unit in the product and one in
-// the division. The error of r passes through with a factor below 1, and that of r^2 adds
-// less than a fifth of it (derive_bounds.py, "careful sine and cosine").
+// the division; the cut series, under a unit and the last term's error, is worth 4 more. The
+// error of r passes through with a factor below 1, and that of r^2 adds less than a fifth of
+// it: twice r's error covers both (derive_bounds.py, series_error).
 Bounded series(const Bounded& r, const WideFixed& first, std::uint64_t firstJ)
 {
     const WideFixed r2 = r.value * r.value;
@@ -172,11 +155,12 @@ std::optional<double> decided(const Bounded& v)
 
 Bounded negated(const Bounded& v, bool negate) { return {negate ? -v.value : v.value, v.error}; }
 
-template <typename Attempt>
-double untilDecided(Attempt attempt)
+}  // namespace
+
+double internals::untilDecided(Bounded (*attempt)(double x, Width width), double x)
 {
     for (std::size_t i = 0; i + 1 < precisions.size(); ++i) {
-        if (const std::optional<double> result = decided(attempt(precisions[i]))) {
+        if (const std::optional<double> result = decided(attempt(x, precisions[i]))) {
             decidedAt[i].fetch_add(1, std::memory_order_relaxed);
             return *result;
         }
@@ -192,7 +176,7 @@ double untilDecided(Attempt attempt)
     // value: some 800 bits further from one than this width resolves. A result the widest
     // width leaves undecided is counted, so that the tests see it, and is the nearest double
     // of the last attempt, within half a unit in the last place and a hair.
-    const Bounded last = attempt(precisions.back());
+    const Bounded last = attempt(x, precisions.back());
     if (const std::optional<double> result = decided(last)) {
         decidedAt.back().fetch_add(1, std::memory_order_relaxed);
         return *result;
@@ -200,6 +184,8 @@ double untilDecided(Attempt attempt)
     undecided.fetch_add(1, std::memory_order_relaxed);
     return last.value.nearestDouble();
 }
+
+namespace {
 
 Bounded sinAttempt(double x, Width width)
 {
@@ -220,7 +206,7 @@ Bounded cosAttempt(double x, Width width)
 // last word u), the reciprocal of d adds 4 (1 + d) u and the product a unit, so
 //   |q - n/d| <= |q| (e_n / n + e_d / d + 4 (1 + d)) u + u
 // to first order, doubled below for the second-order terms and the approximate n, d and q
-// the bound is taken from (derive_bounds.py, "careful tangent"). Near an odd multiple of
+// the bound is taken from (derive_bounds.py, careful_tan). Near an odd multiple of
 // pi/2, d is small and q large, and the bound still shrinks with every doubled width.
 Bounded tanAttempt(double x, Width width)
 {
@@ -244,25 +230,26 @@ Bounded tanAttempt(double x, Width width)
 Bounded reciprocalOf(double ax, Width width)
 {
     const Binary b = binaryOf(ax);
-    const WideFixed z = WideFixed::of(doubleOf((bitsOf(ax) & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1023} << 52)), width);
-    return {reciprocal(z).shiftedRight(b.e + 52), 9};
+    const WideFixed z = WideFixed::of(static_cast<double>(b.m) * 0x1p-52, width);
+    return {reciprocal(z).shiftedRight(b.e + 52), bounds::carefulReciprocal.stated};
 }
 
 // atan z = atan c + atan y with y = (z - c) / (1 + c z), for c = k/8 the eighth nearest z
 // in [0, 1]: |y| <= 1/16, where the series gains 8 bits a term. The map from z to y has a
-// derivative of 1 / (1 + c^2) at c and under 1.1 within 1/16 of it, so it passes z's error
-// on times 1.1; 1 + c z loses a unit in the shift (worth under 1/16 of one in y), the
+// slope of (1 + c^2) / (1 + c z)^2, under 1.1 within 1/16 of c, so it passes z's error on
+// times 1.1; 1 + c z loses a unit in the shift (worth under 1/16 of one in y), the
 // reciprocal 4 (1 + 1/d) <= 8 units (times |z - c| <= 1/16) and the product one: y is off
 // by 1.1 e_z + 2. Each term of the series loses a unit in the product and one in the
-// division, the table value of atan c one, and pi/2 - atan(1/x) one more
-// (derive_bounds.py, "careful arctangent").
+// division, with y's error, shrunk by y^2 <= 1/256, a small part of one more; the cut series
+// (under 1.4) and the table value of atan c (one) add 3, and pi/2 - atan(1/x) one more
+// (derive_bounds.py, careful_atan).
 Bounded atanAttempt(double x, Width width)
 {
     const double ax = x < 0 ? -x : x;
     const bool inverted = ax > 1.0;
     const Bounded z = inverted ? reciprocalOf(ax, width) : Bounded{WideFixed::of(ax, width), 0};
     // The nearest eighth, rounded in double arithmetic; either neighbour of a tie serves.
-    const auto k = static_cast<std::uint64_t>((z.value.approx() * 8.0 + 0x1p52) - 0x1p52);
+    const auto k = static_cast<std::uint64_t>(nearestInteger(z.value.approx() * 8.0));
     const WideFixed c = WideFixed::of(static_cast<double>(k) / 8.0, width);
     const WideFixed d = one(width) + z.value.times(k).shiftedRight(3);
     const Bounded y{(z.value - c) * reciprocal(d), 1.1 * z.error + 2};
@@ -287,49 +274,25 @@ Bounded atanAttempt(double x, Width width)
 
 }  // namespace
 
-double carefulSin(double x)
-{
-    return untilDecided([x](Width width) { return sinAttempt(x, width); });
-}
+double carefulSin(double x) { return internals::untilDecided(sinAttempt, x); }
+double carefulCos(double x) { return internals::untilDecided(cosAttempt, x); }
+double carefulTan(double x) { return internals::untilDecided(tanAttempt, x); }
+double carefulAtan(double x) { return internals::untilDecided(atanAttempt, x); }
 
-double carefulCos(double x)
+Bounded internals::careful(Function f, double x, Width width)
 {
-    return untilDecided([x](Width width) { return cosAttempt(x, width); });
-}
-
-double carefulTan(double x)
-{
-    return untilDecided([x](Width width) { return tanAttempt(x, width); });
-}
-
-double carefulAtan(double x)
-{
-    return untilDecided([x](Width width) { return atanAttempt(x, width); });
-}
-
-namespace internals {
-
-Attempt careful(Function f, double x, Width width)
-{
-    Bounded b{WideFixed(width), 0.0};
     switch (f) {
     case Function::sin:
-        b = sinAttempt(x, width);
-        break;
+        return sinAttempt(x, width);
     case Function::cos:
-        b = cosAttempt(x, width);
-        break;
+        return cosAttempt(x, width);
     case Function::tan:
-        b = tanAttempt(x, width);
-        break;
+        return tanAttempt(x, width);
     case Function::atan:
-        b = atanAttempt(x, width);
-        break;
+        return atanAttempt(x, width);
     }
-    return {b.value, b.error};
+    return {WideFixed(width), 0.0};
 }
-
-}  // namespace internals
 
 CarefulCounts carefulCounts()
 {

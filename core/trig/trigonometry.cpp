@@ -9,30 +9,25 @@
 #include "float_environment.h"
 #include "internals.h"
 #include "trig_accurate.h"
+#include "trig_bounds.h"
 #include "trig_tables.h"
 
 namespace lumetra::trig {
 
 namespace {
 
+using internals::FastValue;
+using internals::Function;
+using internals::quarterPi;
 using std::fabs;
 using tables::halfPi;
 using tables::halfPiParts;
-
-// Relative error bounds of the fast evaluations. derive_bounds.py derives them from the
-// error of every step, the reduction's included (2^-65.5 for the sine and cosine, 2^-64.3
-// for the tangent, 2^-64.4 for the arctangent); the largest errors measured against MPFR
-// (tools/measure_errors.py) are 2^-67.9, 2^-66.5 and 2^-67.2, a tenth of these bounds.
-constexpr double sinCosBound = 0x1p-64;
-constexpr double tanBound = 0x1p-63;
-constexpr double atanBound = 0x1p-64;
 
 // Below this, sin x, tan x and atan x round to x and cos x to 1: the next term of each
 // series is under a quarter of a unit in the last place.
 constexpr double tiny = 0x1p-27;
 // The fast reduction keeps k * pi/2 exact for k < 2^20.
 constexpr double fastReductionLimit = 0x1p20;
-constexpr double quarterPi = 0x1.921fb54442d18p-1;
 
 // The double nearest y.hi + y.lo when every value within bound * |y.hi| of it rounds to the
 // same double. y must be normalised (|y.lo| at most half a unit of y.hi).
@@ -46,18 +41,11 @@ std::optional<double> roundedIfSure(DoubleDouble y, double bound)
     return low;
 }
 
-std::optional<internals::FastValue> withBound(std::optional<DoubleDouble> v, double bound)
-{
-    if (!v)
-        return std::nullopt;
-    return internals::FastValue{*v, bound};
-}
-
 DoubleDouble negatedIf(DoubleDouble v, bool negate) { return negate ? DoubleDouble{-v.hi, -v.lo} : v; }
 
 // x = k * pi/2 + r, with r within pi/4 of 0 and held as two doubles (Cody and Waite, with
-// pi/2 in four parts); none when r comes out so small against k that the ignored bits of
-// pi/2 could matter.
+// pi/2 in four parts); none beyond the fast reduction's limit, and when r comes out so small
+// against k that the ignored bits of pi/2 could matter.
 struct Reduced {
     // cppcheck-suppress unusedStructMember
     DoubleDouble r;
@@ -69,15 +57,16 @@ struct Reduced {
 {
     if (fabs(x) <= quarterPi)
         return Reduced{{x, 0.0}, 0};
-    const double shifter = 0x1.8p52;
-    const double k = (x * tables::twoOverPi + shifter) - shifter;
+    if (!(fabs(x) < fastReductionLimit))
+        return std::nullopt;
+    const double k = nearestInteger(x * tables::twoOverPi);
     // k times each of the first three parts is exact, and so is the first difference.
     const double t = x - k * halfPiParts[0];
     const DoubleDouble s2 = twoSum(t, -(k * halfPiParts[1]));
     const DoubleDouble s3 = twoSum(s2.hi, -(k * halfPiParts[2]));
     // The bits of pi/2 beyond the four parts, and the roundings of the tail below, are worth
     // under k * 2^-155; against r of at least k * 2^-86 that is 2^-69 of r
-    // (derive_bounds.py, "fast reduction").
+    // (derive_bounds.py, fast_reduction).
     if (fabs(s3.hi) < fabs(k) * 0x1p-86)
         return std::nullopt;
     // Past that test the rest is far smaller than s3.hi.
@@ -94,8 +83,7 @@ struct Offset {
 
 Offset offsetOf(double hi, double lo)
 {
-    // The nearest whole number of 128ths, rounded in double arithmetic.
-    const double n = (hi * 128.0 + 0x1p52) - 0x1p52;
+    const double n = nearestInteger(hi * 128.0);
     return {static_cast<std::size_t>(n), hi - n * (1.0 / 128), lo};
 }
 
@@ -198,17 +186,42 @@ DoubleDouble sinInQuadrant(DoubleDouble r, unsigned quadrant)
     return negatedIf(v, x < 0);
 }
 
-// The fast result of a function of x, or nothing when the careful evaluation must decide.
-std::optional<double> roundedIfSure(std::optional<DoubleDouble> y, double bound)
+std::optional<FastValue> withBound(std::optional<DoubleDouble> v, double bound)
 {
-    if (!y)
+    if (!v)
         return std::nullopt;
-    return roundedIfSure(*y, bound);
+    return FastValue{*v, bound};
 }
 
-std::optional<double> fastSin(double x) { return roundedIfSure(fastSinValue(x), sinCosBound); }
-std::optional<double> fastCos(double x) { return roundedIfSure(fastCosValue(x), sinCosBound); }
-std::optional<double> fastTan(double x) { return roundedIfSure(fastTanValue(x), tanBound); }
+// The fast value of f at x with the bound it is rounded under (trig_bounds.h, derived in
+// derive_bounds.py); the rounding test and the tests take both from here.
+[[gnu::always_inline]] inline std::optional<FastValue> fastValue(Function f, double x)
+{
+    switch (f) {
+    case Function::sin:
+        return withBound(fastSinValue(x), bounds::fastSinCos.stated);
+    case Function::cos:
+        return withBound(fastCosValue(x), bounds::fastSinCos.stated);
+    case Function::tan:
+        return withBound(fastTanValue(x), bounds::fastTan.stated);
+    case Function::atan:
+        return FastValue{fastAtanValue(x), bounds::fastAtan.stated};
+    }
+    return std::nullopt;
+}
+
+// The fast result of a function of x, or nothing when the careful evaluation must decide.
+[[gnu::always_inline]] inline std::optional<double> fastResult(Function f, double x)
+{
+    const std::optional<FastValue> v = fastValue(f, x);
+    if (!v)
+        return std::nullopt;
+    return roundedIfSure(v->value, v->bound);
+}
+
+std::optional<double> fastSin(double x) { return fastResult(Function::sin, x); }
+std::optional<double> fastCos(double x) { return fastResult(Function::cos, x); }
+std::optional<double> fastTan(double x) { return fastResult(Function::tan, x); }
 
 // A function of an angle: the fast evaluation where the fast reduction holds, the careful
 // one wherever the fast one cannot decide, and the value at a tiny argument.
@@ -218,32 +231,14 @@ double angleFunction(double x, std::optional<double> (*fast)(double), double (*c
         return x - x;
     if (fabs(x) < tiny)
         return atTiny;
-    if (fabs(x) < fastReductionLimit)
-        if (const std::optional<double> v = fast(x))
-            return *v;
+    if (const std::optional<double> v = fast(x))
+        return *v;
     return careful(x);
 }
 
 }  // namespace
 
-namespace internals {
-
-std::optional<FastValue> fast(Function f, double x)
-{
-    switch (f) {
-    case Function::sin:
-        return withBound(fastSinValue(x), sinCosBound);
-    case Function::cos:
-        return withBound(fastCosValue(x), sinCosBound);
-    case Function::tan:
-        return withBound(fastTanValue(x), tanBound);
-    case Function::atan:
-        return FastValue{fastAtanValue(x), atanBound};
-    }
-    return std::nullopt;
-}
-
-}  // namespace internals
+std::optional<FastValue> internals::fast(Function f, double x) { return fastValue(f, x); }
 
 double sin(double x) { return angleFunction(x, fastSin, carefulSin, x); }
 double cos(double x) { return angleFunction(x, fastCos, carefulCos, 1.0); }
@@ -258,7 +253,7 @@ double atan(double x)
     // Beyond 2^60, pi/2 - 1/x lies well within half a unit of the double nearest pi/2.
     if (fabs(x) > 0x1p60)
         return x < 0 ? -halfPi.hi : halfPi.hi;
-    if (const std::optional<double> v = roundedIfSure(fastAtanValue(x), atanBound))
+    if (const std::optional<double> v = fastResult(Function::atan, x))
         return *v;
     return carefulAtan(x);
 }

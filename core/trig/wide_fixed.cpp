@@ -9,9 +9,6 @@ namespace lumetra::trig {
 
 namespace {
 
-// A 64 x 64 bit product needs 128 bits; GCC and Clang provide them on 64-bit targets.
-__extension__ using Wide128 = unsigned __int128;
-
 constexpr int bitsPerWord = 64;
 
 }  // namespace
@@ -21,21 +18,15 @@ WideFixed::WideFixed(Width width) : words_(width.words) {}
 WideFixed WideFixed::of(double x, Width width)
 {
     WideFixed v(width);
-    const auto bits = bitsOf(x);
-    v.negative_ = (bits >> 63) != 0;
-    const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
-    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased == 0 && m == 0)
+    v.negative_ = (bitsOf(x) >> 63) != 0;
+    const Binary b = binaryOf(x);
+    if (b.m == 0)
         return v;
-    // x = m * 2^e with m a 53-bit integer (fewer bits for subnormals).
-    int e = biased == 0 ? -1074 : biased - 1075;
-    if (biased != 0)
-        m |= std::uint64_t{1} << 52;
     // Bit g of the number, counted from the top of the integer word, has weight 2^(63 - g);
     // the lowest bit of m goes to g = 63 - e.
-    const int g = 63 - e;
+    const int g = 63 - b.e;
     const int lowWord = g / bitsPerWord;
-    const Wide128 placed = static_cast<Wide128>(m) << (bitsPerWord - 1 - g % bitsPerWord);
+    const Wide128 placed = static_cast<Wide128>(b.m) << (bitsPerWord - 1 - g % bitsPerWord);
     if (lowWord <= width.words)
         v.at(lowWord) = static_cast<std::uint64_t>(placed);
     if (lowWord >= 1 && lowWord - 1 <= width.words)

@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
         LightRow{"ANegativeDistanceIsNotRejected", "90.0", "45.0", "-1000", "90", "45", "0.000000", "-707.106781",
                  "-707.106781"},
         // So far out, the last decimal of Y shows that the angle is (pi * a) / 180 and not
-        // pi * (a / 180), which ends in ...664. Computed with mpmath at 200 bits, step by step
-        // in doubles as the formulas are written.
+        // pi * (a / 180), which ends in ...664. Computed with MPFR in a binary64 context (gmpy2),
+        // step by step in doubles as the formulas are written.
         LightRow{"ADistantLightShowsTheOrderOfTheDegreeConversion", "16.8", "0.0", "123456789", "163.2", "0",
                  "-118187591.212402", "35682937.569665", "0.000000"}),
     [](const ::testing::TestParamInfo<LightRow>& info) { return std::string(info.param.name); });

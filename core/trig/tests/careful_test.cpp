@@ -1,9 +1,10 @@
-// The careful evaluation next to multiples of pi/2, where the tangent's quotient, or a tiny
-// sine or cosine, is the hardest for a bound to decide: each result must be decided, not
-// left to the widest width unchecked, and be the double nearest the exact value (MPFR at
-// 2000 bits). The arguments are the doubles closest to a multiple of pi/2 in their binades
-// (found by continued fractions of pi/2; the one at 2^849 is the closest of all doubles),
-// and the double nearest pi/2.
+// The careful evaluation at every width, for every function, against MPFR: each vector of
+// careful_vectors.inc (make_careful_vectors.py) holds an argument's exact value cut after 1024
+// bits and derive_bounds.py's bound at each width. Each attempt must lie within the derived
+// bound of the exact value and state no less, so that a bound shrunk below its derivation
+// fails even where the value happens to be close; the careful function must return the
+// nearest double, decided. Then Ziv's loop on attempts only its widest width can decide, and
+// the fast evaluations' bounds against their derivation.
 
 #include <gtest/gtest.h>
 
@@ -13,90 +14,107 @@
 
 #include "internals.h"
 #include "trig_accurate.h"
+#include "trig_bounds.h"
 
 namespace {
 
+using lumetra::trig::WideFixed;
 using lumetra::trig::Width;
+using lumetra::trig::internals::Bounded;
 using lumetra::trig::internals::Function;
+namespace bounds = lumetra::trig::bounds;
 
-double careful(Function f, double x)
+struct Vector {
+    const char* name;
+    Function f;
+    double x;
+    double nearest;
+    bool negative;
+    std::array<std::uint64_t, 17> exact;  // |f(x)|: the integer word, then 16 fraction words
+    std::array<double, 4> derived;       // at 128, 256, 512 and 1024 bits, in units of the last word
+};
+
+const Vector vectors[] = {
+#include "careful_vectors.inc"
+};
+
+// The careful function and the derived fast bound of each Function, in its order.
+constexpr double (*carefulOf[])(double) = {lumetra::trig::carefulSin, lumetra::trig::carefulCos,
+                                           lumetra::trig::carefulTan, lumetra::trig::carefulAtan};
+constexpr double fastDerived[] = {bounds::fastSinCos.derived, bounds::fastSinCos.derived, bounds::fastTan.derived,
+                                  bounds::fastAtan.derived};
+
+// |v| in units of its last word.
+double inUnits(const WideFixed& v)
 {
-    switch (f) {
-    case Function::sin:
-        return lumetra::trig::carefulSin(x);
-    case Function::cos:
-        return lumetra::trig::carefulCos(x);
-    case Function::tan:
-        return lumetra::trig::carefulTan(x);
-    case Function::atan:
-        return lumetra::trig::carefulAtan(x);
-    }
-    return 0.0;
+    double units = 0.0;
+    for (int i = 0; i <= v.words(); ++i)
+        units = units * 0x1p64 + static_cast<double>(v.word(i));
+    return units;
 }
 
-TEST(CarefulEvaluation, DecidesEveryResultNextToMultiplesOfHalfPi)
+TEST(CarefulEvaluation, EveryWidthHoldsTheExactValueWithinItsDerivedBound)
+{
+    for (const Vector& v : vectors) {
+        SCOPED_TRACE(v.name);
+        for (std::size_t w = 0; w < v.derived.size(); ++w) {
+            const Width width{2 << w};
+            SCOPED_TRACE(std::to_string(64 * width.words) + " bits");
+            const Bounded a = lumetra::trig::internals::careful(v.f, v.x, width);
+            EXPECT_GE(a.error, v.derived[w]) << "a bound below its derivation";
+            const WideFixed exact = WideFixed::ofWords(v.exact, width);
+            // The exact value cut after the width is low by under a unit more.
+            EXPECT_LE(inUnits(a.value - (v.negative ? -exact : exact)), v.derived[w] + 1.0);
+        }
+        const std::uint64_t undecided = lumetra::trig::carefulCounts().undecided;
+        EXPECT_EQ(carefulOf[static_cast<int>(v.f)](v.x), v.nearest);
+        EXPECT_EQ(lumetra::trig::carefulCounts().undecided, undecided);
+    }
+}
+
+// 1 + 2^-53, a midpoint between two doubles, within 2 units at every width, and at 1024 bits
+// either 3 units above it within 1 (decided, for 1 + 2^-52) or exactly it (undecided).
+Bounded midpoint(Width width, std::uint64_t widestLastWord)
+{
+    WideFixed v(width);
+    v.setWord(0, 1);
+    v.setWord(1, 0x800);
+    if (width.words < 16)
+        return {v, 2.0};
+    v.setWord(16, widestLastWord);
+    return {v, widestLastWord == 0 ? 2.0 : 1.0};
+}
+Bounded decidedOnlyAtTheWidest(double, Width width) { return midpoint(width, 3); }
+Bounded neverDecided(double, Width width) { return midpoint(width, 0); }
+
+TEST(CarefulEvaluation, TriesEveryWidthUntilOneDecidesAndCountsWhatNoneDecides)
 {
     struct Row {
         const char* name;
-        Function f;
-        double x;
+        Bounded (*attempt)(double, Width);
         double expected;
+        std::uint64_t decidedAtTheWidest;
+        std::uint64_t undecided;
     };
     const Row rows[] = {
-        {"the double nearest pi/2", Function::tan, 0x1.921fb54442d18p+0, 0x1.d02967c31cdb5p+53},
-        {"2^-60.5 beyond 29 pi/2", Function::tan, 0x1.6c6cbc45dc8dep+5, -0x1.66b9ebc4850c6p+60},
-        {"2^-59.0 from an odd multiple of pi/2", Function::tan, 0x1.b951f1572eba5p+23, 0x1.057584c429b3ap+59},
-        {"the double nearest any multiple of pi/2, 2^-60.9 from an odd one", Function::tan, 0x1.6ac5b262ca1ffp+849,
-         -0x1.d9ba9a7975636p+60},
-        {"the same, where the cosine is tiny", Function::cos, 0x1.6ac5b262ca1ffp+849, -0x1.14ae72e6ba22fp-61},
-        {"twice it, 2^-59.9 from an even multiple, where the sine is tiny", Function::sin, 0x1.6ac5b262ca1ffp+850,
-         -0x1.14ae72e6ba22fp-60},
-        {"the same, where the tangent is tiny", Function::tan, 0x1.6ac5b262ca1ffp+850, 0x1.14ae72e6ba22fp-60},
-        {"2^-59.5 from an even multiple of pi/2", Function::sin, 0x1.6c6cbc45dc8dep+6, -0x1.6d61b58c99c43p-60},
+        {"decided at 1024 bits only", decidedOnlyAtTheWidest, 0x1.0000000000001p+0, 1, 0},
+        {"never decided: the widest value's nearest double, ties to even", neverDecided, 1.0, 0, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::uint64_t undecidedBefore = lumetra::trig::carefulCounts().undecided;
-        EXPECT_EQ(careful(row.f, row.x), row.expected);
-        EXPECT_EQ(lumetra::trig::carefulCounts().undecided, undecidedBefore);
+        const lumetra::trig::CarefulCounts before = lumetra::trig::carefulCounts();
+        EXPECT_EQ(lumetra::trig::internals::untilDecided(row.attempt, 1.0), row.expected);
+        const lumetra::trig::CarefulCounts after = lumetra::trig::carefulCounts();
+        EXPECT_EQ(after.decidedAt.back() - before.decidedAt.back(), row.decidedAtTheWidest);
+        EXPECT_EQ(after.undecided - before.undecided, row.undecided);
     }
 }
 
-// Every width holds the exact value within the bound it states: the exact value cut at the
-// width is the first words of its 1024-bit expansion (MPFR), so the attempt may differ from
-// it by the bound and the unit the cut loses.
-TEST(CarefulEvaluation, EachWidthHoldsTheExactValueWithinItsBound)
+TEST(FastEvaluation, RoundsUnderBoundsNoSmallerThanTheirDerivation)
 {
-    struct Row {
-        const char* name;
-        Function f;
-        double x;
-        bool negative;
-        std::array<std::uint64_t, 17> exact;
-    };
-    const Row rows[] = {
-        {"a tiny sine, 2^-59.9 from a multiple of pi at 2^850", Function::sin, 0x1.6ac5b262ca1ffp+850, true,
-         {0x0U, 0x11U, 0x4ae72e6ba22ef460U, 0x8875c41378eb029bU, 0x7f8cc73217a0d79dU, 0x59d77abba7eab988U,
-          0x76cf4d0d507bdcc2U, 0xee55c2c68d54ded9U, 0xef2e28b5518d4ae0U, 0x226b0bb5e5600456U, 0x425c2216d65c3775U,
-          0xee398b85113ef256U, 0xa9539e060525b8bdU, 0x1dbb81c71b2b4fcaU, 0xfd0e3d24169b9f13U, 0x16468db950eeee3fU,
-          0xa2a8a8f2c88978e0U}},
-        {"the arctangent of 10.5, through the reciprocal and four halvings", Function::atan, 0x1.5p+3, false,
-         {0x1U, 0x79d0f3fad1c92270U, 0xe4fb89f6fa1148dcU, 0x77843ef442b2d10bU, 0x80416452d79fbb17U,
-          0x697860ab4f704146U, 0xbc40bf10f6894c9fU, 0x9e021bc5e509edacU, 0x559f35b579819a28U, 0xd05d6d6cf4dd628fU,
-          0x5373cefa2529c776U, 0x1ab1e0a76bc36f32U, 0x2f1dbcbbb821287bU, 0x91abe6ffaab5d4ddU, 0x6ad9acd2ace5d7c2U,
-          0xc36f7485a63ca254U, 0x7eb170161b613654U}},
-    };
-    for (const Row& row : rows) {
-        for (const int words : {2, 4, 8, 16}) {
-            SCOPED_TRACE(std::string(row.name) + ", " + std::to_string(64 * words) + " bits");
-            const lumetra::trig::internals::Attempt a = lumetra::trig::internals::careful(row.f, row.x, Width{words});
-            lumetra::trig::WideFixed exact(Width{words});
-            for (int i = 0; i <= words; ++i)
-                exact.setWord(i, row.exact[static_cast<std::size_t>(i)]);
-            const lumetra::trig::WideFixed off = a.value - (row.negative ? -exact : exact);
-            for (int i = 0; i < words; ++i)
-                ASSERT_EQ(off.word(i), 0U) << "word " << i;
-            EXPECT_LE(static_cast<double>(off.word(words)), a.error + 1.0);
+    for (const Vector& v : vectors) {
+        if (const auto fast = lumetra::trig::internals::fast(v.f, v.x)) {
+            EXPECT_GE(fast->bound, fastDerived[static_cast<int>(v.f)]) << v.name;
         }
     }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """The reference values of the core's sine, cosine, tangent and arctangent: the double
-nearest the exact value, computed at 200 bits with Debian's python3-mpmath and rounded once.
+nearest the exact value, from MPFR's correctly rounded functions (Debian's python3-gmpy2, in
+a binary64 context).
 
     make_trig_reference.py DIR [COUNT]
 
@@ -16,42 +17,22 @@ import os
 import random
 import struct
 import sys
-
 from pathlib import Path
 
-import mpmath
-from mpmath import libmp
+import gmpy2
+from gmpy2 import mpfr
 
-HARD_CASES = Path(__file__).resolve().parent.parent / "hard_cases"
+TRIG = Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(TRIG))
+import window_arguments  # noqa: E402
 
-PRECISION = 200
-DEGREES_TO_RADIANS_PI = 3.141592653589793  # the window's pi, atan(1) * 4 in doubles
-
-
-def nearest(v):
-    return libmp.to_float(v, rnd=libmp.round_nearest)
+HARD_CASES = TRIG / "hard_cases"
+BINARY64 = gmpy2.ieee(64)
 
 
-def exact(x):
-    return libmp.from_float(x)
-
-
-def sin_cos_tan(x):
-    if x == 0.0:
-        return x, 1.0, x
-    c, s = libmp.mpf_cos_sin(exact(x), PRECISION)
-    return nearest(s), nearest(c), nearest(libmp.mpf_div(s, c, PRECISION))
-
-
-def atan(x):
-    if x == 0.0:
-        return x
-    return nearest(libmp.mpf_atan(exact(x), PRECISION))
-
-
-def six_decimals(rng, low, high):
-    """A number with up to six decimals in [low, high], as its text reads."""
-    return rng.randint(int(low * 10**6), int(high * 10**6)) / 10**6
+def nearest(function, x):
+    with gmpy2.local_context(BINARY64):
+        return float(function(mpfr(x)))
 
 
 def ulps_around(x, count):
@@ -63,9 +44,9 @@ def ulps_around(x, count):
     return out
 
 
-def window_angles(rng, count):
-    # The radian value of a heading or pitch with up to six decimals, (pi * a) / 180.
-    return [(DEGREES_TO_RADIANS_PI * six_decimals(rng, -360, 720)) / 180 for _ in range(count)]
+def nearest_multiple_of_half_pi(k):
+    with gmpy2.local_context(gmpy2.context(), precision=300):
+        return float(mpfr(k) * gmpy2.const_pi() / 2)
 
 
 def hard_angles(rng):
@@ -73,31 +54,16 @@ def hard_angles(rng):
     xs += ulps_around(2.0**-27, 2)
     # Next to the multiples of pi/2 that the window reaches, and far beyond.
     for k in list(range(1, 2001)) + [rng.randint(2001, 10**15) for _ in range(2000)]:
-        xs += ulps_around(float(mpmath.mpf(k) * mpmath.pi / 2), 2)
+        xs += ulps_around(nearest_multiple_of_half_pi(k), 2)
     # The window's multiples of 90 degrees, and its largest angles.
-    xs += [(DEGREES_TO_RADIANS_PI * d) / 180 for d in range(-360, 721, 90)]
-    xs += ulps_around((DEGREES_TO_RADIANS_PI * 720) / 180, 3) + ulps_around((DEGREES_TO_RADIANS_PI * -360) / 180, 3)
+    xs += [window_arguments.radians(d) for d in range(-360, 721, 90)]
+    xs += ulps_around(window_arguments.radians(720), 3) + ulps_around(window_arguments.radians(-360), 3)
     # Where the fast reduction ends, the largest doubles, and one that lies very close to a
     # multiple of pi/2.
     xs += ulps_around(2.0**20, 2) + [1e22, 1e300, sys.float_info.max, -sys.float_info.max]
     xs += [6381956970095103.0 * 2.0**797]
     xs += [math.ldexp(1 + rng.random(), rng.randint(-30, 1023)) * rng.choice((1, -1)) for _ in range(20000)]
     return xs
-
-
-def window_quotients(rng, count):
-    # Y / X of positions with six decimals within +-5000, and the quotient inside Arcsin,
-    # x / sqrt(-x * x + 1) with x = Z / D.
-    out = []
-    while len(out) < count:
-        x, y, z = (six_decimals(rng, -5000, 5000) for _ in range(3))
-        if x != 0:
-            out.append(y / x)
-        d = math.sqrt((x * x + y * y) + z * z)
-        if d != 0 and abs(z / d) < 1:
-            s = z / d
-            out.append(s / math.sqrt(-s * s + 1))
-    return out[:count]
 
 
 def hard_quotients(rng):
@@ -129,13 +95,12 @@ def main():
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 1_000_000
     os.makedirs(out, exist_ok=True)
     rng = random.Random(20261207)
-    angles = window_angles(rng, count) + hard_angles(rng)
-    results = [sin_cos_tan(x) for x in angles]
-    for i, name in enumerate(("sin", "cos", "tan")):
-        pairs = [(x, r[i]) for x, r in zip(angles, results)] + committed_hard_cases(name)
+    angles = window_arguments.angles(rng, count) + hard_angles(rng)
+    for name, function in (("sin", gmpy2.sin), ("cos", gmpy2.cos), ("tan", gmpy2.tan)):
+        pairs = [(x, nearest(function, x)) for x in angles] + committed_hard_cases(name)
         write(os.path.join(out, name + ".bin"), pairs)
-    quotients = window_quotients(rng, count) + hard_quotients(rng)
-    write(os.path.join(out, "atan.bin"), [(x, atan(x)) for x in quotients] + committed_hard_cases("atan"))
+    quotients = window_arguments.quotients(rng, count) + hard_quotients(rng)
+    write(os.path.join(out, "atan.bin"), [(x, nearest(gmpy2.atan, x)) for x in quotients] + committed_hard_cases("atan"))
 
 
 main()

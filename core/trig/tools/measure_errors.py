@@ -22,12 +22,10 @@ import gmpy2
 from gmpy2 import mpfr
 
 HERE = Path(__file__).resolve().parent
-WINDOW_PI = 3.141592653589793
+sys.path.insert(0, str(HERE.parent))
+import window_arguments  # noqa: E402
+
 EXACT = {"sin": gmpy2.sin, "cos": gmpy2.cos, "tan": gmpy2.tan, "atan": gmpy2.atan}
-
-
-def six_decimals(rng, low, high):
-    return rng.randint(int(low * 10**6), int(high * 10**6)) / 10**6
 
 
 def arguments(name, rng, count):
@@ -37,17 +35,11 @@ def arguments(name, rng, count):
         if not line.startswith("#"):
             xs.append(float.fromhex(line.split()[0]))
     if name == "atan":
-        while len(xs) < count // 2:
-            p, q = six_decimals(rng, -5000, 5000), six_decimals(rng, -5000, 5000)
-            if q != 0 and 2.0**-27 <= abs(p / q) <= 2.0**60:
-                xs.append(p / q)
+        xs += [q for q in window_arguments.quotients(rng, count // 2 - len(xs)) if 2.0**-27 <= abs(q) <= 2.0**60]
         while len(xs) < count:
             xs.append(math.ldexp(1 + rng.random(), rng.randint(-27, 59)) * rng.choice((1, -1)))
         return xs
-    while len(xs) < count // 3:
-        x = (WINDOW_PI * six_decimals(rng, -360, 720)) / 180
-        if abs(x) >= 2.0**-27:
-            xs.append(x)
+    xs += [x for x in window_arguments.angles(rng, count // 3 - len(xs)) if abs(x) >= 2.0**-27]
     with gmpy2.local_context(gmpy2.ieee(64)):
         while len(xs) < 2 * count // 3:
             k = rng.randint(1, 600000)

@@ -46,7 +46,7 @@ int main()
         else
             std::printf("fast %s %a none\n", name, x);
         for (const int words : {2, 4, 8, 16}) {
-            const Attempt a = careful(*f, x, Width{words});
+            const Bounded a = careful(*f, x, Width{words});
             std::printf("careful %s %a ", name, x);
             for (int i = 0; i <= words; ++i)
                 std::printf("%016llx", static_cast<unsigned long long>(a.value.word(i)));
