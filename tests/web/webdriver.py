@@ -94,6 +94,15 @@ def free_port():
         return s.getsockname()[1]
 
 
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def poll(what, timeout, condition):
     deadline = time.monotonic() + timeout
     while True:
@@ -167,10 +176,9 @@ class Page:
             self.stack.close()
             raise
 
-    def process(self, *command, env=None):
-        started = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.stack.callback(started.wait, 10)
-        self.stack.callback(started.terminate)
+    def process(self, *command, **options):
+        started = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **options)
+        self.stack.callback(stop, started)
         return started
 
     def start_chromium(self):
@@ -182,16 +190,16 @@ class Page:
     def start_webkit(self):
         # WebKitGTK draws in a window: an X server of its own, its display chosen by itself.
         readable, writable = os.pipe()
-        xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(writable), '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
-                                pass_fds=[writable], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.stack.callback(xvfb.wait, 10)
-        self.stack.callback(xvfb.terminate)
+        self.process('Xvfb', '-displayfd', str(writable), '-screen', '0', '1024x768x24', '-nolisten', 'tcp',
+                     pass_fds=[writable])
         os.close(writable)
         with os.fdopen(readable) as display:
             env = dict(os.environ, DISPLAY=':' + display.readline().strip(), GDK_SCALE=str(self.scale))
         port = free_port()
         self.process('WebKitWebDriver', '--port=%d' % port, env=env)
-        self.http = Http(port, {'webkitgtk:browserOptions': {'binary': MINIBROWSER, 'args': ['--automation', '--javascript-can-access-clipboard=true']}})
+        # The page's own reads of the clipboard allowed.
+        self.http = Http(port, {'webkitgtk:browserOptions': {
+            'binary': MINIBROWSER, 'args': ['--automation', '--javascript-can-access-clipboard=true']}})
 
     def start_firefox(self):
         with open(os.path.join(self.folder, 'user.js'), 'w') as prefs:
@@ -332,6 +340,10 @@ class Page:
             return Socket(next(t for t in json.load(response) if t['type'] == 'page')['webSocketDebuggerUrl'])
 
 
+# What the program run by relay may ask of the page.
+REQUESTS = ('call', 'press', 'release', 'click', 'key', 'type', 'clipboard', 'set_clipboard', 'away')
+
+
 def relay(site, page_path, command):
     """Runs the command with the page open, answering its requests; ends with its status."""
     with serve(site) as url, Page() as page:
@@ -346,7 +358,7 @@ def relay(site, page_path, command):
             for line in asked:
                 method, *args = json.loads(line)
                 try:
-                    if method.startswith('_') or method in ('close', 'process'):
+                    if method not in REQUESTS:
                         raise ValueError('no such request: ' + method)
                     reply = {'value': getattr(page, method)(*args)}
                 except Exception as error:  # every failure goes back to the test that asked

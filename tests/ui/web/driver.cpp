@@ -143,7 +143,7 @@ void BindingTest::TearDown()
 {
     if (std::exchange(lookAtBox, nullptr))
         ADD_FAILURE() << "the message box the test waited for was never shown";
-    while (settle())
+    for (int tries = 0; settle() && tries < 3; ++tries)
         ask("click", std::string("dialog[open] button"));
     run("close");
     window.reset();
