@@ -12,7 +12,8 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
-import cdp  # noqa: E402
+import webdriver  # noqa: E402
+from webdriver import CONTROL, TAB  # noqa: E402
 
 SIZE_TARGET = 200 * 1024
 RATIO_TARGET = 1.3
@@ -85,25 +86,28 @@ def site_files(site, loaded):
     sw = os.path.join(site, 'sw.js')
     if os.path.exists(sw):
         files.setdefault('sw.js', 'page')
-        listed = re.search(r'const site = \[(.*?)\];', cdp.read(sw)).group(1)
+        with open(sw) as f:
+            listed = re.search(r'const site = \[(.*?)\];', f.read()).group(1)
         for name in re.findall(r"'([^']+)'", listed):
             files.setdefault('index.html' if name == './' else name, 'service worker')
     return files
 
 
 def sizes(site, page, url):
-    page.call('Network.enable')
-    page.events.clear()
-    page.navigate(url, cdp.WINDOW_READY)
+    devtools = page.devtools
+    devtools.call('Network.enable')
+    devtools.events.clear()
+    page.navigate(url, webdriver.WINDOW_READY)
     page.wait_until("document.readyState === 'complete'")
-    requested = [e['params']['request']['url'] for e in page.events if e['method'] == 'Network.requestWillBeSent']
+    devtools.call('Network.disable')
+    requested = [e['params']['request']['url'] for e in devtools.events if e['method'] == 'Network.requestWillBeSent']
     loaded = sorted({u[len(url):].split('?')[0] or 'index.html' for u in requested if u.startswith(url)})
-    page.call('Network.disable')
     print('(a) What a first visit loads, gzip -9 as a static host serves it:')
     print('    %-26s %-15s %10s %10s' % ('file', 'fetched by', 'bytes', 'gzip -9'))
     total = {'page': [0, 0], 'service worker': [0, 0]}
     for name, who in sorted(site_files(site, loaded).items(), key=lambda item: (item[1], item[0])):
-        data = cdp.read_bytes(os.path.join(site, name))
+        with open(os.path.join(site, name), 'rb') as f:
+            data = f.read()
         packed = len(gzip.compress(data, 9))
         total[who][0] += len(data)
         total[who][1] += packed
@@ -131,9 +135,9 @@ def baseline_page(page, folder):
 def load_time(page, url):
     """The time to the window, then the program's milestones: its files in, its code
     instantiated, main returned."""
-    page.call('Page.navigate', url='about:blank')
+    page.devtools.call('Page.navigate', url='about:blank')
     page.wait_until("location.href === 'about:blank'")
-    page.call('Page.navigate', url=url)
+    page.devtools.call('Page.navigate', url=url)
     page.wait_until('window.lumetraReady !== undefined', 30)
     # The window comes with the page; the program then loads behind it.
     if not url.endswith('baseline.html'):
@@ -150,13 +154,15 @@ def summary(values):
 
 
 def start_up(page, url, loads):
-    page.call('Network.enable')
-    page.call('Page.addScriptToEvaluateOnNewDocument', source=READY_PROBE)
+    devtools = page.devtools
+    devtools.call('Page.enable')
+    devtools.call('Network.enable')
+    devtools.call('Page.addScriptToEvaluateOnNewDocument', source=READY_PROBE)
     # First as on a first visit; then as on a return visit, from the service worker's cache,
     # with the compiled code chromium keeps beside the cached wasm.
     for fresh in (True, False):
-        page.call('Network.setCacheDisabled', cacheDisabled=fresh)
-        page.call('Network.setBypassServiceWorker', bypass=fresh)
+        devtools.call('Network.setCacheDisabled', cacheDisabled=fresh)
+        devtools.call('Network.setBypassServiceWorker', bypass=fresh)
         print('\n(b) Navigation to a window that takes typing, ms (%d loads each, alternating; %s):' % (
             loads, 'no HTTP cache, no service worker: every file from the local server' if fresh
             else 'a return visit: HTTP cache and service worker as the browser keeps them'))
@@ -178,14 +184,14 @@ def start_up(page, url, loads):
 
 def type_into(page, field, text):
     page.click('#' + field)
-    page.key('a', 2)
+    page.key('a', CONTROL)
     page.type(text)
 
 
 def clicks(page, url, count):
     print('\n(c) A click on Calculate to the repainted results, ms (%d timed clicks a direction,'
           ' after 5 untimed):' % count)
-    page.navigate(url, cdp.WINDOW_READY)
+    page.navigate(url, webdriver.WINDOW_READY)
     page.evaluate(CLICK_PROBE)
     # Two sets of inputs taken in turn, so that every click changes three visible results.
     directions = [
@@ -199,8 +205,8 @@ def clicks(page, url, count):
         for i in range(count + 5):
             for field, *texts in inputs:
                 type_into(page, field, texts[i % 2])
-            page.key('Tab')
-            page.evaluate('new Promise((done) => requestAnimationFrame(() => setTimeout(done)))', await_promise=True)
+            page.key(TAB)
+            page.evaluate('new Promise((done) => requestAnimationFrame(() => setTimeout(done)))')
             page.click('#btnCalculate')
             page.wait_until('window.lumetraClicks.length === %d' % (i + 1))
         times, handled = zip(*page.evaluate('window.lumetraClicks')[5:])
@@ -217,15 +223,13 @@ def main():
     folder = tempfile.mkdtemp(prefix='lumetra-web-bench-')
     try:
         shutil.copytree(site, folder, dirs_exist_ok=True)
-        with cdp.serve(folder) as url, cdp.Chromium() as browser:
-            page = browser.page()
+        with webdriver.serve(folder) as url, webdriver.Page() as page:
             sizes(site, page, url)
             controls = baseline_page(page, folder)
             print('\n    static page: %d controls, from the program\'s own page with its scripts removed' % controls)
             start_up(page, url, loads)
-            page.close()
-        with cdp.serve(folder) as url, cdp.Chromium() as browser:
-            clicks(browser.page(), url, count)
+        with webdriver.serve(folder) as url, webdriver.Page() as page:
+            clicks(page, url, count)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 

@@ -14,8 +14,8 @@ die() { echo "bench-web: $*" >&2; exit 2; }
 if [ ! -f "$site/index.html" ] || [ ! -f "$site/lumetra.wasm" ]; then
   die "$site holds no built site (cmake --preset web && cmake --build --preset web)"
 fi
-chromium=${LUMETRA_CHROMIUM:-/usr/bin/chromium}
-[ -x "$chromium" ] || die "chromium is not installed"
+chromium=/usr/bin/chromium
+[ -x "$chromium" ] && command -v chromedriver >/dev/null || die "chromium and chromium-driver are not installed"
 /usr/bin/python3 -c 'import websocket' 2>/dev/null || die "python3-websocket is not installed"
 
 echo "Machine: $(nproc) CPUs; $(lscpu | sed -n 's/^Model name: *//p'); load average $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -40,9 +40,10 @@ packages=(
   nsis
   # wrestool, which reads the version information of the installed Lumetra.exe
   icoutils
-  # the browser edition's tests, benchmark and pictures drive headless chromium over its
-  # DevTools protocol from Debian's python
-  chromium python3-websocket
+  # the browser edition's tests, benchmark and pictures: its three engines (chromium,
+  # firefox-esr, and WebKitGTK's MiniBrowser), each with what WebDriver drives it by
+  # (chromedriver, firefox's own, WebKitWebDriver), from Debian's python
+  chromium chromium-driver firefox-esr webkit2gtk-driver python3-websocket
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).

@@ -2,8 +2,8 @@
 # Installs what is missing, then builds and checks everything: the sanitizer and the
 # warnings-as-errors builds, static analysis, a short fuzzing run, the whole suite under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, the Windows
-# build under Wine and the browser build under node, and last the whole suite of the
-# warnings-as-errors build, whose CTest summary closes the output.
+# build under Wine and the browser build under node and in Chromium, Firefox and WebKit, and
+# last the whole suite of the warnings-as-errors build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -31,7 +31,8 @@ env -u DISPLAY -u WAYLAND_DISPLAY WINE_PREFIX_SETTLE=0 \
 echo "== web build and tests"
 cmake --preset web >/dev/null
 cmake --build --preset web
-# The browser build's texts are compared with the ci build's, made above.
+# The browser build's texts are compared with the ci build's, made above; its page is driven in
+# each of the three engines (WebKit on an X server of its own).
 ctest --preset web --timeout 600 -j2
 echo "== tests"
 ctest --preset ci --timeout 300 -j2

@@ -18,21 +18,22 @@ namespace lumetra::ui::test {
 // and "close box", and then runs the test's own reaction, if it has one.
 class RecordedEvents : public UserEvents {
 public:
-    void boxClicked(CheckBox box) override { happened("click " + std::string(nameOf(box))); }
-    void buttonClicked(Button button) override { happened("button " + std::string(nameOf(button))); }
-    void fieldLeft(TextField field) override { happened("left " + std::string(nameOf(field))); }
-    void closeBoxClicked() override { happened("close box"); }
+    void boxClicked(CheckBox box) override { record("click " + std::string(nameOf(box))); }
+    void buttonClicked(Button button) override { record("button " + std::string(nameOf(button))); }
+    void fieldLeft(TextField field) override { record("left " + std::string(nameOf(field))); }
+    void closeBoxClicked() override { record("close box"); }
 
-    std::vector<std::string> events;
-    std::function<void(const std::string&)> reaction;
-
-private:
-    void happened(const std::string& event)
+    // Also where a recorder beside a binding that runs apart from the test (in a browser)
+    // hands on what it recorded.
+    void record(const std::string& event)
     {
         events.push_back(event);
         if (reaction)
             reaction(event);
     }
+
+    std::vector<std::string> events;
+    std::function<void(const std::string&)> reaction;
 };
 
 // Records each message text in order and returns at once, as if the user pressed OK.

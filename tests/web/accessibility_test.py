@@ -1,12 +1,12 @@
-"""The window as chromium hands it to a screen reader (Accessibility.getFullAXTree): every
-control named by the caption a sighted user reads beside it, and its state.
-Usage: accessibility_test.py SITE_FOLDER"""
+"""The window as chromium hands it to a screen reader (Accessibility.getFullAXTree, which only
+its DevTools protocol reads): every control named by the caption a sighted user reads beside
+it, and its state. Usage: accessibility_test.py SITE_FOLDER"""
 
 import contextlib
 import sys
 import unittest
 
-import cdp
+import webdriver
 
 # Each text field, the caption that names it and whether it is read-only in the window's
 # first layout and in the 3dsMax to Armadillo layout.
@@ -41,19 +41,19 @@ class WebAccessibility(unittest.TestCase):
     def setUp(self):
         stack = contextlib.ExitStack()
         self.addCleanup(stack.close)
-        url = stack.enter_context(cdp.serve(SITE))
-        self.page = stack.enter_context(cdp.Chromium()).page()
-        self.addCleanup(self.page.close)
-        self.page.navigate(url, cdp.WINDOW_READY)
-        self.page.call('Accessibility.enable')
+        url = stack.enter_context(webdriver.serve(SITE))
+        self.page = stack.enter_context(webdriver.Page())
+        self.page.navigate(url, webdriver.WINDOW_READY)
+        self.devtools = self.page.devtools
+        self.devtools.call('Accessibility.enable')
 
     def tree(self):
         """The nodes a screen reader sees, by the id of their element."""
         nodes = {}
-        for node in self.page.call('Accessibility.getFullAXTree')['nodes']:
+        for node in self.devtools.call('Accessibility.getFullAXTree')['nodes']:
             if node.get('ignored') or 'backendDOMNodeId' not in node:
                 continue
-            element = self.page.call('DOM.describeNode', backendNodeId=node['backendDOMNodeId'])['node']
+            element = self.devtools.call('DOM.describeNode', backendNodeId=node['backendDOMNodeId'])['node']
             attributes = element.get('attributes', [])
             ident = dict(zip(attributes[::2], attributes[1::2])).get('id', '')
             node['state'] = {p['name']: p['value'].get('value') for p in node.get('properties', [])}
@@ -87,9 +87,9 @@ class WebAccessibility(unittest.TestCase):
         page.click('#chkMax2Armadillo')
         page.click('#txtX')
         for _ in range(3):
-            page.key('a', 2)
+            page.key('a', webdriver.CONTROL)
             page.key('0')
-            page.key('Tab')
+            page.key(webdriver.TAB)
         page.click('#btnCalculate')
         page.wait_until("!!document.querySelector('dialog[open]')")
         # The description reaches a screen reader with each run of spaces made one.

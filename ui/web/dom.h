@@ -12,12 +12,12 @@ extern "C" {
 void lumetra_dom_open(std::uintptr_t window, const char* markup);
 // The program has started: what the user did meanwhile is reported once main has returned, and
 // the focus goes to the first control unless the user has put it in the window already.
-void lumetra_dom_show(std::uintptr_t window, int firstRow);
+void lumetra_dom_show(std::uintptr_t window);
 void lumetra_dom_set_enabled(std::uintptr_t window, int row, bool enabled);
 // The caller frees the text.
 char* lumetra_dom_text(std::uintptr_t window, int row);
 void lumetra_dom_set_text(std::uintptr_t window, int row, const char* text);
-void lumetra_dom_show_value(std::uintptr_t window, int row, int value);
+void lumetra_dom_show_value(std::uintptr_t window, int row, bool checked, bool greyed);
 void lumetra_dom_set_read_only(std::uintptr_t window, int row, bool readOnly);
 // Returns once the user has dismissed the message; the program sleeps meanwhile.
 void lumetra_dom_show_message(std::uintptr_t window, const char* caption, const char* text, const char* button);

@@ -7,7 +7,7 @@ namespace lumetra::ui {
 void ValueCheckBox::showValue(BoxValue value)
 {
     value_ = value;
-    lumetra_dom_show_value(window_, row_, numberOf(value));
+    lumetra_dom_show_value(window_, row_, value != Clear, value == Greyed);
 }
 
 void ValueCheckBox::setEnabled(bool enabled)

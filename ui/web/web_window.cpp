@@ -32,7 +32,7 @@ WebWindow::~WebWindow()
         lumetra_dom_close(id(), nullptr, nullptr);
 }
 
-void WebWindow::show() { lumetra_dom_show(id(), static_cast<int>(firstFocus)); }
+void WebWindow::show() { lumetra_dom_show(id()); }
 
 void WebWindow::reported(PageEvent event, int row)
 {

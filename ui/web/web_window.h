@@ -1,8 +1,8 @@
 #pragma once
 
 // The window in the page: HTML controls written from the stored description by one loop
-// (window_markup.h), the Window interface over them, and the user's clicks, keys and focus changes passed on to the
-// handlers. A program's own writes are never passed on.
+// (window_markup.h), the Window interface over them, and the user's clicks, keys and moves of
+// the focus passed on to the handlers. A program's own writes are never passed on.
 
 #include <array>
 #include <cstdint>
@@ -15,11 +15,9 @@
 #include "value_check_box.h"
 #include "window.h"
 #include "window_description.h"
+#include "window_markup.h"
 
 namespace lumetra::ui {
-
-// What the page reports of the user, by the row of the control.
-enum class PageEvent { BoxClicked = 0, ButtonClicked = 1, FieldLeft = 2, CloseBox = 3 };
 
 class WebWindow : public Window {
 public:

@@ -72,13 +72,16 @@ std::string place(const ControlRow& row)
     return attribute("style", style);
 }
 
-// What every control of the window carries: its name, its row and, where it takes the focus,
-// its place in tab order (the page counts tab indices from 1).
+std::string event(PageEvent event) { return attribute("data-event", std::to_string(static_cast<int>(event))); }
+
+// What every control that takes the focus carries: its name, its row and what the user's use
+// of it reports.
 std::string identity(const ControlRow& row, std::size_t index)
 {
-    std::string out = attribute("id", row.name()) + attribute("data-row", std::to_string(index));
-    if (takesFocus(row.id.kind) && row.settings.visible)
-        out += attribute("tabindex", std::to_string(row.tabIndex + 1));
+    const PageEvent reports = row.id.kind == Kind::TextField  ? PageEvent::FieldLeft
+                              : row.id.kind == Kind::CheckBox ? PageEvent::BoxClicked
+                                                              : PageEvent::ButtonClicked;
+    std::string out = attribute("id", row.name()) + attribute("data-row", std::to_string(index)) + event(reports);
     if (!row.settings.enabled)
         out += " disabled";
     if (index == firstFocus)
@@ -114,7 +117,8 @@ std::string control(std::size_t index)
         if (c.key != 0) {
             const auto lower = static_cast<char>(c.key >= 'A' && c.key <= 'Z' ? c.key - 'A' + 'a' : c.key);
             const auto upper = static_cast<char>(lower >= 'a' && lower <= 'z' ? lower - 'a' + 'A' : lower);
-            keys = attribute("accesskey", std::string(1, lower)) + attribute("aria-keyshortcuts", "Alt+" + std::string(1, upper));
+            // The page's script presses the button: the browsers' own access keys differ.
+            keys = attribute("aria-keyshortcuts", "Alt+" + std::string(1, upper));
         }
         return "<button type=\"button\" class=\"control button\"" + identity(row, index) + place(row) + hidden + keys +
                ">" + c.html + "</button>";
@@ -140,11 +144,17 @@ std::string windowMarkup()
     for (std::size_t i = 0; i < controlRows.size(); ++i)
         if (controlRows[i].container == noRow)
             client += control(i);
-    return "<section class=\"lumetra-window\" aria-labelledby=\"lumetra-caption\"><div class=\"title-bar\">"
+    std::string order;
+    for (std::size_t row : tabOrder)
+        if (takesFocus(controlRows[row].id.kind) && controlRows[row].settings.visible)
+            order += (order.empty() ? "" : " ") + std::to_string(row);
+    return "<section class=\"lumetra-window\" aria-labelledby=\"lumetra-caption\"" + attribute("data-tab-order", order) +
+           "><div class=\"title-bar\">"
            "<img class=\"icon\" src=\"icons/lumetra-16.png\" srcset=\"icons/lumetra-16.png 1x, icons/lumetra-32.png 2x\""
            " alt=\"\" width=\"16\" height=\"16\"><h1 class=\"caption\" id=\"lumetra-caption\">" +
            escaped(windowRow.caption) +
-           "</h1><button type=\"button\" class=\"close-box\" tabindex=\"-1\"" + attribute("aria-label", texts::closeBox) +
+           "</h1><button type=\"button\" class=\"close-box\" tabindex=\"-1\"" + event(PageEvent::CloseBox) +
+           attribute("aria-label", texts::closeBox) +
            attribute("title", texts::closeBox) + "></button></div><div class=\"client\"" +
            attribute("style", "width:" + px(windowRow.clientWidth) + ";height:" + px(windowRow.clientHeight)) + ">" +
            client + "</div></section>";

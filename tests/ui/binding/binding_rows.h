@@ -141,6 +141,10 @@ inline const LeaveRow leaveRows[] = {
     {"ForAReadOnlyField", "txtX", {"left txtHeading"}},
 };
 
+// What a press cannot give the focus to: a disabled box, a label (of another field) and a
+// frame.
+inline const char* const withoutFocus[] = {"chkUseObjectScale", "lblDilloPitch", "Frame1"};
+
 // The text field of a name in these rows.
 inline TextField fieldNamed(std::string_view name)
 {

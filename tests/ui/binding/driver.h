@@ -98,6 +98,9 @@ protected:
 
     // Win32's access keys move the focus to their button; Qt's leave it where it is.
     static const bool accessKeysTakeTheFocus;
+    // What else a press can reach, by the names pressMouse takes: in the browser the window's
+    // title bar and the page around it. On the desktop they are the system's, and none is named.
+    static const std::vector<std::string> placesBeyondTheControls;
 
     RecordedEvents events;
     RecordedMessages messages;

@@ -52,9 +52,31 @@ TEST_P(LeavingByAClick, ReportsTheFieldBeforeTheClick)
     events.events.clear();
     click(GetParam().clicked);
     EXPECT_EQ(events.events, GetParam().expected);
+    EXPECT_EQ(focusedName(), GetParam().clicked);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fields, LeavingByAClick, ::testing::ValuesIn(leaveRows), rowName);
+
+// Only a move to another control leaves the field: a press on anything else keeps the focus
+// and its caret there, and Tab goes on from the field.
+TEST_F(BindingEvents, APressOnWhatCannotTakeTheFocusLeavesItInTheField)
+{
+    window->setBoxEnabled(CheckBox::chkUseObjectScale, false);
+    typeInto("txtHeading", "30");
+    events.events.clear();
+    std::vector<std::string> pressed(std::begin(withoutFocus), std::end(withoutFocus));
+    pressed.insert(pressed.end(), placesBeyondTheControls.begin(), placesBeyondTheControls.end());
+    for (const std::string& name : pressed) {
+        click(name);
+        EXPECT_EQ(focusedName(), "txtHeading") << "after a press on " << name;
+    }
+    type("5");
+    EXPECT_EQ(text("txtHeading"), "305");
+    EXPECT_EQ(events.events, Events{});
+    press(Key::Tab);
+    EXPECT_EQ(focusedName(), "txtX");
+    EXPECT_EQ(events.events, Events{"left txtHeading"});
+}
 
 TEST_F(MessageBoxes, AFieldIsNotLeftWhenAnotherWindowOrAMessageBoxTakesTheFocus)
 {

@@ -49,6 +49,7 @@ void lookAtBoxWhenShown(int triesLeft)
 }  // namespace
 
 const bool BindingTest::accessKeysTakeTheFocus = false;
+const std::vector<std::string> BindingTest::placesBeyondTheControls = {};
 
 void BindingTest::open(Messages* sink)
 {

@@ -1,13 +1,15 @@
 // The page side of the web binding tests: the binding's window, opened and reopened at the
-// driver's word, with a recorder where the handlers would be. What the binding reports, and
-// the messages that go to a sink, wait in the page until the driver takes them. The driver
-// reaches the window's interface through the exported functions below.
+// driver's word, with recorders where the handlers and the messages' sink would be. What
+// they record waits in the page (Module.events, Module.messages) until the driver takes it
+// and hands it to its own recorders. The driver reaches the window's interface through the
+// exported functions below (harness.js).
 
 #include <emscripten.h>
 
 #include <memory>
 #include <string>
 
+#include "recorders.h"
 #include "web_window.h"
 
 namespace {
@@ -15,31 +17,20 @@ namespace {
 using namespace lumetra;
 using namespace lumetra::ui;
 
-EM_JS(void, queueForDriver, (const char* queue, const char* text), {
-    (Module[UTF8ToString(queue)] = Module[UTF8ToString(queue)] || []).push(UTF8ToString(text));
-});
+EM_JS(void, queue, (const char* list, const char* text), { Module[UTF8ToString(list)].push(UTF8ToString(text)); });
 
-class PageEvents : public UserEvents {
-public:
-    void boxClicked(CheckBox box) override { queued("click " + std::string(nameOf(box))); }
-    void buttonClicked(Button button) override { queued("button " + std::string(nameOf(button))); }
-    void fieldLeft(TextField field) override { queued("left " + std::string(nameOf(field))); }
-    void closeBoxClicked() override { queued("close box"); }
-
-private:
-    static void queued(const std::string& event) { queueForDriver("bindingEvents", event.c_str()); }
-};
-
-class PageMessages : public Messages {
-public:
-    void showMessage(const std::string& text) override { queueForDriver("sinkMessages", text.c_str()); }
-};
-
-// The one window under test, and what stands in for its handlers.
+// The one window under test, and what stands in for its handlers and its messages' sink.
 struct Harness {
-    PageEvents events;
-    PageMessages sink;
+    test::RecordedEvents events;
+    test::RecordedMessages sink;
     std::unique_ptr<WebWindow> window;
+    std::string lastText;
+
+    Harness()
+    {
+        events.reaction = [](const std::string& event) { queue("events", event.c_str()); };
+        sink.whenShown = [this] { queue("messages", sink.texts.back().c_str()); };
+    }
 };
 
 Harness& harness()
@@ -50,13 +41,11 @@ Harness& harness()
 
 Window& window() { return *harness().window; }
 
-std::string lastText;
-
 }  // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void harness_open(int withSink)
+EMSCRIPTEN_KEEPALIVE void harness_open(bool withSink)
 {
     Harness& h = harness();
     h.window.reset();
@@ -69,8 +58,8 @@ EMSCRIPTEN_KEEPALIVE void harness_close() { harness().window.reset(); }
 
 EMSCRIPTEN_KEEPALIVE const char* harness_text(int field)
 {
-    lastText = window().text(static_cast<TextField>(field));
-    return lastText.c_str();
+    harness().lastText = window().text(static_cast<TextField>(field));
+    return harness().lastText.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void harness_set_text(int field, const char* text)
@@ -85,14 +74,14 @@ EMSCRIPTEN_KEEPALIVE void harness_show_value(int box, int value)
     window().showValue(static_cast<CheckBox>(box), static_cast<BoxValue>(value));
 }
 
-EMSCRIPTEN_KEEPALIVE int harness_box_enabled(int box) { return window().boxEnabled(static_cast<CheckBox>(box)) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE bool harness_box_enabled(int box) { return window().boxEnabled(static_cast<CheckBox>(box)); }
 
-EMSCRIPTEN_KEEPALIVE void harness_set_box_enabled(int box, int enabled)
+EMSCRIPTEN_KEEPALIVE void harness_set_box_enabled(int box, bool enabled)
 {
-    window().setBoxEnabled(static_cast<CheckBox>(box), enabled != 0);
+    window().setBoxEnabled(static_cast<CheckBox>(box), enabled);
 }
 
-EMSCRIPTEN_KEEPALIVE void harness_set_look(int field, int readOnly)
+EMSCRIPTEN_KEEPALIVE void harness_set_look(int field, bool readOnly)
 {
     window().setLook(static_cast<TextField>(field), readOnly ? Look::ReadOnly : Look::Editable);
 }

@@ -1,40 +1,38 @@
-// What the web binding tests' driver reads of the page: what the user sees of a control, and
-// of the window and its messages. Each function answers with a string, so that the driver
-// reads every answer the same way.
+// What the web binding tests' driver reaches in the page: the window's interface (callHarness, by
+// the harness's exported functions) and what the user sees of the window and its messages.
 'use strict';
+
+function callHarness(name, ...args) {
+  // The message returns once dismissed: the driver goes on meanwhile.
+  const asleep = name === 'show_message';
+  const result = Module.ccall('harness_' + name, name === 'text' ? 'string' : 'number', args.map((a) => typeof a),
+                              args, { async: asleep });
+  return asleep ? null : result;
+}
 
 const seen = {
   control(name) {
     const el = document.getElementById(name);
-    if (!el) throw new Error('the window has no control named ' + name);
+    if (!el) throw new Error('the page has nothing named ' + name);
     return el;
   },
 
   // The box that a control takes on the page: a check box's is its label with the caption.
-  placeOf(el) { return el.type === 'checkbox' ? el.closest('.control') : el; },
+  placeOf: (el) => (el.type === 'checkbox' ? el.closest('.control') : el),
 
   // A caption as stored: the access key's letter, drawn underlined, after an ampersand.
-  caption(el) {
-    if (el.tagName === 'INPUT' && el.type === 'text') return el.value;
+  caption(name) {
+    const el = seen.control(name);
+    if (el.type === 'text') return el.value;
     const from = el.type === 'checkbox' ? el.parentElement : el.tagName === 'FIELDSET' ? el.querySelector('legend') : el;
-    if (!from) return '';
-    let text = '';
-    for (const node of from.childNodes)
-      text += node.nodeName === 'U' ? '&' + node.textContent : node.nodeType === Node.TEXT_NODE ? node.textContent : '';
-    return text;
-  },
-
-  // The width the caption takes drawn on one line in the control's own font.
-  captionWidth(el) {
-    const range = document.createRange();
-    range.selectNodeContents(el.type === 'checkbox' ? el.parentElement : el);
-    return Math.round(range.getBoundingClientRect().width);
+    return [...(from ? from.childNodes : [])]
+      .map((node) => (node.nodeName === 'U' ? '&' + node.textContent : node.nodeType === Node.TEXT_NODE ? node.textContent : ''))
+      .join('');
   },
 
   colour(css) {
-    const probe = document.createElement('div');
+    const probe = document.body.appendChild(document.createElement('div'));
     probe.style.background = css;
-    document.body.appendChild(probe);
     const colour = getComputedStyle(probe).backgroundColor;
     probe.remove();
     return colour;
@@ -46,23 +44,25 @@ const seen = {
     if (field === face) throw new Error('the browser does not tell the two looks apart');
     const background = getComputedStyle(el).backgroundColor;
     if (el.readOnly && background === face) return 'read-only';
-    if (!el.readOnly && background === field) return 'editable';
-    return '';
+    return !el.readOnly && background === field ? 'editable' : '';
   },
 
   shown(name) {
     const el = seen.control(name);
     const client = document.querySelector('.lumetra-window .client').getBoundingClientRect();
     const box = seen.placeOf(el).getBoundingClientRect();
-    const value = el.type === 'checkbox' ? (el.indeterminate ? 2 : el.checked ? 1 : 0) : 0;
-    const field = el.tagName === 'INPUT' && el.type === 'text';
-    return [
-      Math.round(box.left - client.left), Math.round(box.top - client.top), Math.round(box.width), Math.round(box.height),
-      seen.captionWidth(el), !seen.placeOf(el).hidden && box.width > 0 ? 1 : 0, el.disabled ? 0 : 1, value,
-      el.matches(':active') ? 1 : 0, el.type === 'submit' ? 1 : 0,
-      field ? seen.look(el) : '-', field && el.maxLength > 0 ? el.maxLength : 0,
-      field && ['left', 'start'].includes(getComputedStyle(el).textAlign) ? 1 : 0,
-    ].join(' ');
+    const field = el.type === 'text';
+    const caption = document.createRange();
+    caption.selectNodeContents(el.type === 'checkbox' ? el.parentElement : el);
+    return {
+      place: [box.left - client.left, box.top - client.top, box.width, box.height].map(Math.round),
+      captionWidth: Math.round(caption.getBoundingClientRect().width),
+      visible: !seen.placeOf(el).hidden && box.width > 0, enabled: !el.disabled,
+      value: el.type === 'checkbox' ? (el.indeterminate ? 2 : el.checked ? 1 : 0) : 0,
+      heldDown: el.matches(':active'), isDefault: el.type === 'submit',
+      look: field ? seen.look(el) : '', typingLimit: field ? Math.max(el.maxLength, 0) : 0,
+      alignedLeft: field && ['left', 'start'].includes(getComputedStyle(el).textAlign),
+    };
   },
 
   focused() {
@@ -73,24 +73,32 @@ const seen = {
   frame() {
     const root = document.querySelector('.lumetra-window');
     const client = root.querySelector('.client');
-    const style = getComputedStyle(root);
-    const resizable = style.resize !== 'none' || client.style.width === '' || client.style.height === '';
-    const boxes = ['.close-box', '.minimise-box', '.maximise-box'].map((s) => (root.querySelector(s) ? 1 : 0));
-    return [root.querySelector('.title-bar .caption').textContent, client.offsetWidth, client.offsetHeight,
-            resizable ? 1 : 0, ...boxes].join('\n');
+    return {
+      caption: root.querySelector('.title-bar .caption').textContent, clientWidth: client.offsetWidth,
+      clientHeight: client.offsetHeight,
+      resizable: getComputedStyle(root).resize !== 'none' || client.style.width === '' || client.style.height === '',
+      closeBox: !!root.querySelector('.close-box'), minimiseBox: !!root.querySelector('.minimise-box'),
+      maximiseBox: !!root.querySelector('.maximise-box'),
+    };
   },
 
-  // The message that is up: caption, text, buttons and whether it has an icon.
-  message() {
+  windowShown: () => !!document.querySelector('.lumetra-window'),
+
+  // What waited for the driver since it last asked, and the message that is up.
+  take() {
     const dialog = document.querySelector('dialog[open]');
-    if (!dialog) return '';
-    const buttons = [...dialog.querySelectorAll('button')].map((b) => b.textContent).join('|');
-    return [dialog.querySelector('.caption').textContent, dialog.querySelector('.text').textContent, buttons,
-            dialog.querySelector('img, svg, .icon') ? 1 : 0].join('\n');
+    const taken = { events: Module.events.splice(0), messages: Module.messages.splice(0), message: null };
+    if (dialog) {
+      taken.message = { caption: dialog.querySelector('.caption').textContent, text: dialog.querySelector('.text').textContent,
+                        buttons: [...dialog.querySelectorAll('button')].map((b) => b.textContent),
+                        icon: !!dialog.querySelector('img, svg, .icon') };
+    }
+    return taken;
   },
 
-  windowShown() { return document.querySelector('.lumetra-window') ? '1' : '0'; },
-
-  // What waits for the driver, oldest first.
-  take(queue) { return (Module[queue] || []).splice(0).join('\n'); },
+  // The keyboard's focus as the desktop drivers give it, and a screen reader's default action.
+  focus: (name) => seen.control(name).focus(),
+  act: (name) => seen.control(name).click(),
 };
+
+var Module = { events: [], messages: [] };

@@ -147,6 +147,7 @@ std::string windowText(HWND hwnd)
 }
 
 const bool BindingTest::accessKeysTakeTheFocus = true;
+const std::vector<std::string> BindingTest::placesBeyondTheControls = {};
 
 void BindingTest::open(Messages* sink)
 {
