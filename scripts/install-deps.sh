@@ -43,6 +43,10 @@ packages=(
   # the browser edition's tests, benchmark and pictures drive headless chromium over its
   # DevTools protocol from Debian's python
   chromium python3-websocket
+  # lintian checks the Debian package as Debian would; zip, unzip and strip-nondeterminism
+  # make and read the release's zips, whose entries strip-nondeterminism puts in a fixed order
+  # with fixed times, owners and modes
+  lintian zip unzip strip-nondeterminism
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).
