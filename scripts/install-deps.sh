@@ -47,6 +47,9 @@ packages=(
   # make and read the release's zips, whose entries strip-nondeterminism puts in a fixed order
   # with fixed times, owners and modes
   lintian zip unzip strip-nondeterminism
+  # the reproducibility check builds the second release under another clock (faketime) and
+  # locale (locales), and diffoscope shows where two releases differ
+  faketime locales diffoscope
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).
