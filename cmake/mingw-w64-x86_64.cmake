@@ -23,10 +23,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # libstdc++, libgcc and winpthread are linked in, so that an .exe runs on a bare Windows
-# (or a fresh Wine prefix) without the mingw DLLs copied beside it.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# (or a fresh Wine prefix) without the mingw DLLs copied beside it. The header's time stamp
+# stays 0, so that two builds of one commit are the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 # CTest, and any add_custom_command that runs a built program, start it under Wine.
 find_program(LUMETRA_WINE NAMES wine wine64 DOC "Wine, which runs the cross-built test programs")

@@ -44,6 +44,13 @@ packages=(
   # firefox-esr, and WebKitGTK's MiniBrowser), each with what WebDriver drives it by
   # (chromedriver, firefox's own, WebKitWebDriver), from Debian's python
   chromium chromium-driver firefox-esr webkit2gtk-driver python3-websocket
+  # lintian checks the Debian package as Debian would; zip, unzip and strip-nondeterminism
+  # make and read the release's zips, whose entries strip-nondeterminism puts in a fixed order
+  # with fixed times, owners and modes
+  lintian zip unzip strip-nondeterminism
+  # the reproducibility check builds the second release under another clock (faketime) and
+  # locale (locales), and diffoscope shows where two releases differ
+  faketime locales diffoscope
 )
 
 # Given package names, only those are checked (the Windows build needs no Qt or X tools).

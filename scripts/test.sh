@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and checks everything: the sanitizer and the
 # warnings-as-errors builds, static analysis, a short fuzzing run, the whole suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, the Windows
-# build under Wine and the browser build under node and in Chromium, Firefox and WebKit, and
+# AddressSanitizer and UndefinedBehaviorSanitizer, the unit tests under Valgrind, the release
+# made twice and compared, the Windows build under Wine and the browser build under node and
+# in Chromium, Firefox and WebKit, and
 # last the whole suite of the warnings-as-errors build, whose CTest summary closes the output.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,6 +22,10 @@ echo "== asan tests"
 ctest --preset asan --timeout 300 -j2
 echo "== valgrind"
 bash scripts/memcheck.sh build/ci
+echo "== release, made twice and compared"
+bash scripts/check-reproducible.sh
+# The setup, zip and Debian package tests below try the files of that release.
+export LUMETRA_RELEASE_DIR=$PWD/build/release
 echo "== windows build and tests"
 bash scripts/build-windows.sh
 # The core tests open no window; without a display wineboot shows none on the developer's

@@ -4,9 +4,11 @@
 # Usage: install_test.sh --cpack CPACK --config CPackConfig.cmake --work DIR
 #                        --app-id ID --version X.Y.Z.W
 #
-# 1. cpack builds the package from the build tree into DIR/package; its file name must be
-#    lumetra_<version>_<arch>.deb and its Depends must hold the shared libraries that
-#    dpkg-shlibdeps found (libc6, libstdc++6, the Qt 6 Widgets library) and the font.
+# 1. cpack builds the package from the build tree into DIR/package (with LUMETRA_RELEASE_DIR
+#    set, the package is that release's); its file name must be lumetra_<version>_<arch>.deb,
+#    its Depends must hold the shared libraries that dpkg-shlibdeps found (libc6, libstdc++6,
+#    the Qt 6 Widgets library) and the font, its copyright file must name the Qt and C++
+#    runtime packages, and lintian must report no error.
 # 2. dpkg installs it into the scratch root DIR/root with a fresh database of its own.
 #    The root holds no Qt: its dependencies are forced, as the program uses the
 #    system's libraries at run time.
@@ -67,7 +69,7 @@ fail() {
 }
 
 # dpkg-shlibdeps (dpkg-dev) and file are what cpack needs to compute the dependencies.
-for tool in dpkg dpkg-deb dpkg-shlibdeps file Xvfb openbox xdotool xprop; do
+for tool in dpkg dpkg-deb dpkg-shlibdeps file lintian Xvfb openbox xdotool xprop; do
   command -v "$tool" >/dev/null 2>&1 || { echo "FAIL: $tool is not installed"; exit 1; }
 done
 # dpkg looks for ldconfig and friends on PATH, which an ordinary user's often lacks.
@@ -82,14 +84,16 @@ mkdir -p "$work/package" "$work/root" "$work/admin/updates" "$work/admin/info" "
 
 arch=$(dpkg --print-architecture)
 deb_name="lumetra_${version}_${arch}.deb"
-if ! "$cpack" -G DEB --config "$config" -B "$work/package" >"$work/cpack.log" 2>&1; then
+if [ -n "${LUMETRA_RELEASE_DIR:-}" ]; then
+  cp "$LUMETRA_RELEASE_DIR/$deb_name" "$work/package/" || fail "no $deb_name in $LUMETRA_RELEASE_DIR"
+elif ! "$cpack" -G DEB --config "$config" -B "$work/package" >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log"
   fail "cpack could not build the package"
 fi
 built=$(cd "$work/package" && ls -1 -- *.deb 2>/dev/null)
 [ "$built" = "$deb_name" ] || fail "cpack built '$built', expected exactly $deb_name"
 deb="$work/package/$deb_name"
-pass "cpack built $deb_name"
+pass "the package is $deb_name"
 
 field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = "lumetra" ] || fail "the package is called '$(field Package)', not lumetra"
@@ -104,6 +108,8 @@ done
 # A version bound on every library shows the dependencies come from dpkg-shlibdeps.
 grep -q 'libqt6widgets6 (>= ' <<<"$depends" || fail "Depends has no version bound on Qt: '$depends'"
 pass "Depends: $depends"
+out=$(lintian --fail-on error "$deb" 2>&1) || fail "lintian reports errors: $out"
+pass "lintian reports no error"
 
 # --- 2. installing it into a scratch root -------------------------------------------------
 
@@ -149,6 +155,10 @@ done
 grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg" ||
   fail "the scalable icon is not an SVG picture"
 pass "program, desktop entry, metainfo and icons are in their standard places"
+copyright=$(cat "$root/usr/share/doc/lumetra/copyright")
+grep -qx "License: Expat" <<<"$copyright" && grep -q " libqt6widgets6, .*libstdc++6[,.]" <<<"$copyright" ||
+  fail "the copyright file does not give the licence Expat (MIT) and name libqt6widgets6 and libstdc++6: $copyright"
+pass "the copyright file gives Lumetra's licence and names the Qt and C++ runtime packages"
 
 desktop="$root/usr/share/applications/$app_id.desktop"
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"

@@ -8,9 +8,10 @@
 #   packages        cpack writes exactly Lumetra-<version>-win64.exe, a 64-bit Windows
 #                   program, and Lumetra-<version>-win64.zip into the packages DIR, which
 #                   the other cases use, and into its older/ the setup of an older version
-#                   that also installs a History.txt
-#   zip             the zip holds exactly Lumetra.exe and README.txt, which says how to
-#                   start it
+#                   that also installs a History.txt (or the setup and zip of the release in
+#                   LUMETRA_RELEASE_DIR, where that is set)
+#   zip             the zip holds exactly LICENSES.txt, Lumetra.exe and README.txt, which says
+#                   how to start it; the unpacked Lumetra.exe shows its window
 #   install         `setup /S` puts Lumetra.exe, with its version information, into the
 #                   64-bit Program Files, one Start-menu shortcut to it, and an entry
 #                   under Apps and Features; the installed program shows its window; and
@@ -89,13 +90,13 @@ install_silently() {
   [ "$code" -eq 0 ] || fail "setup /S ended with status $code"
 }
 
-# The wizard, driven from the keyboard: Next on the welcome and folder pages, the desktop
-# shortcut ticked on the components page, Install, and Finish once it is done.
+# The wizard, driven from the keyboard: Next on the welcome, licence and folder pages, the
+# desktop shortcut ticked on the components page, Install, and Finish once it is done.
 install_with_desktop_shortcut() {
   wine "$setup" &
   local pid=$!
   poll 30000 xs_find_window "Lumetra Setup" || fail "the setup showed no window within 30 s"
-  xdotool windowactivate --sync "$XS_WINDOW" key --delay 300 Return Return Down space Return
+  xdotool windowactivate --sync "$XS_WINDOW" key --delay 300 Return Return Return Down space Return
   poll 30000 test -f "$desktop_link" || fail "no desktop shortcut, though it was ticked"
   # Enter on the installing page goes nowhere; it ends the setup once Finish is there.
   for _ in $(seq 60); do
@@ -116,7 +117,7 @@ reg_value() {
 # The one install there must be: Lumetra VERSION with exactly FILES, the Start-menu shortcut,
 # and one entry under Apps and Features, of VERSION and the folder's size.
 installed_as() {
-  local version=$1 files=${2:-Lumetra.exe Uninstall.exe} installed
+  local version=$1 files=${2:-LICENSES.txt Lumetra.exe Uninstall.exe} installed
   installed=$(find "$dir" -mindepth 1 -printf '%f\n' | sort | tr '\n' ' ')
   [ "$installed" = "$files " ] || fail "the install folder holds '$installed', expected '$files'"
   [ -f "$start_menu_link" ] || fail "no Start-menu shortcut"
@@ -143,17 +144,19 @@ unchanged_since_before() {
   [ "$now" = "$before" ] || fail "$1 changed the install: $(diff <(echo "$before") <(echo "$now"))"
 }
 
+# The installed Lumetra.exe, or the one that $1 names.
 start_program() {
-  wine "$WIN_DIR\\Lumetra.exe" >"$work/app.log" 2>&1 &
+  local program=${1:-$WIN_DIR\\Lumetra.exe}
+  wine "$program" >"$work/app.log" 2>&1 &
   app_pid=$!
-  xs_wait_window Lumetra "$app_pid" 30000 || fail "the installed Lumetra.exe showed no window 'Lumetra' within 30 s"
+  xs_wait_window Lumetra "$app_pid" 30000 || fail "$program showed no window 'Lumetra' within 30 s"
   local owner
   owner=$(xprop -id "$XS_WINDOW" _NET_WM_PID | sed -n 's/^_NET_WM_PID(CARDINAL) = //p')
   [ "$owner" = "$app_pid" ] || fail "the window 'Lumetra' belongs to process '$owner', not $app_pid"
   # Wine shows the Windows command line as the process's own.
   local started
   started=$(tr '\0' '\n' <"/proc/$app_pid/cmdline" | head -n1)
-  [ "$started" = "$WIN_DIR\\Lumetra.exe" ] || fail "the window's program is '$started'"
+  [ "$started" = "$program" ] || fail "the window's program is '$started'"
 }
 
 close_program() {
@@ -207,13 +210,18 @@ case $case_name in
 packages)
   rm -rf "$packages"
   mkdir -p "$packages"
-  "$cpack" --config "$config" -B "$packages" >"$packages/cpack.log" 2>&1 ||
-    { cat "$packages/cpack.log"; fail "cpack failed"; }
+  if [ -n "${LUMETRA_RELEASE_DIR:-}" ]; then
+    cp "$LUMETRA_RELEASE_DIR/${setup##*/}" "$LUMETRA_RELEASE_DIR/${zip##*/}" "$packages/" ||
+      fail "no setup and zip of $version in $LUMETRA_RELEASE_DIR"
+  else
+    "$cpack" --config "$config" -B "$packages" >"$packages/cpack.log" 2>&1 ||
+      { cat "$packages/cpack.log"; fail "cpack failed"; }
+  fi
   built=$(cd "$packages" && find . -maxdepth 1 -type f -name 'Lumetra*' -printf '%f\n' | sort | tr '\n' ' ')
   [ "$built" = "Lumetra-$version-win64.exe Lumetra-$version-win64.zip " ] ||
     fail "cpack made '$built', expected Lumetra-$version-win64.exe and .zip"
   file -b "$setup" | grep -q '^PE32+ executable (GUI) x86-64' || fail "the setup is $(file -b "$setup")"
-  pass "cpack made Lumetra-$version-win64.exe (a 64-bit Windows program) and Lumetra-$version-win64.zip"
+  pass "the packages are Lumetra-$version-win64.exe (a 64-bit Windows program) and Lumetra-$version-win64.zip"
   # The same program as an older version that shipped one more file.
   mkdir -p "$packages/older-files" && echo "Lumetra $OLDER" >"$packages/older-files/History.txt"
   "$cpack" --config "$config" -B "$packages/older" -G NSIS -D "CPACK_PACKAGE_VERSION=$OLDER" \
@@ -224,14 +232,25 @@ packages)
 
 zip)
   listed=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
-  [ "$listed" = "Lumetra.exe README.txt " ] || fail "the zip holds '$listed', expected Lumetra.exe and README.txt"
-  rm -rf "$work"
-  mkdir -p "$work"
-  (cd "$work" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
-  file -b "$work/Lumetra.exe" | grep -q '^PE32+ executable (GUI) x86-64' || fail "Lumetra.exe is $(file -b "$work/Lumetra.exe")"
-  grep -q "Lumetra $version" "$work/README.txt" || fail "README.txt does not name Lumetra $version"
-  grep -q 'double-click Lumetra.exe' "$work/README.txt" || fail "README.txt does not say how to start Lumetra"
-  pass "the zip holds exactly Lumetra.exe and README.txt"
+  [ "$listed" = "LICENSES.txt Lumetra.exe README.txt " ] ||
+    fail "the zip holds '$listed', expected LICENSES.txt, Lumetra.exe and README.txt"
+  start_session
+  unpacked=$drive/Lumetra
+  mkdir "$unpacked" && (cd "$unpacked" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
+  file -b "$unpacked/Lumetra.exe" | grep -q '^PE32+ executable (GUI) x86-64' ||
+    fail "Lumetra.exe is $(file -b "$unpacked/Lumetra.exe")"
+  grep -q "Lumetra $version" "$unpacked/README.txt" || fail "README.txt does not name Lumetra $version"
+  grep -q 'double-click Lumetra.exe' "$unpacked/README.txt" || fail "README.txt does not say how to start Lumetra"
+  # Lumetra.exe has libstdc++ (under its runtime exception), the mingw-w64 runtime, fmt and
+  # fast_float built in; the setup and Uninstall.exe are NSIS.
+  for notice in "GCC RUNTIME LIBRARY EXCEPTION" "Upstream-Name: mingw-w64" "Upstream-Name: fmt" \
+                "Upstream-Name: fast_float" "Upstream-Name: nsis"; do
+    grep -q "^$notice" "$unpacked/LICENSES.txt" || fail "LICENSES.txt lacks the notice '$notice'"
+  done
+  pass "the zip holds exactly LICENSES.txt, with the notices of what is built in, Lumetra.exe and README.txt"
+  start_program 'C:\Lumetra\Lumetra.exe'
+  pass "the unpacked Lumetra.exe shows its window"
+  close_program
   ;;
 
 install)
@@ -304,7 +323,7 @@ upgrade)
   # Installed where the user chose, which the new version must keep.
   wine "$older_setup" /S '/D=C:\Tools\Lumetra' || fail "the setup of $OLDER failed"
   dir=$drive/Tools/Lumetra
-  installed_as "$OLDER" "History.txt Lumetra.exe Uninstall.exe"
+  installed_as "$OLDER" "History.txt LICENSES.txt Lumetra.exe Uninstall.exe"
   install_silently
   installed_as "$version"
   [ ! -e "$drive/Program Files/Lumetra" ] || fail "the upgrade installed into Program Files, not where $OLDER was"
