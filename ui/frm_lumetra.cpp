@@ -6,11 +6,6 @@
 
 namespace lumetra::ui {
 
-std::string calculationErrorText(const Fault& fault)
-{
-    return texts::calculationError(fault.description(), fault.number());
-}
-
 FrmLumetra::FrmLumetra(Window& window) : window_(window) { Form_Load(); }
 
 void FrmLumetra::Form_Load() { angles_ = Angles(computePi()); }
@@ -49,7 +44,7 @@ void FrmLumetra::btnCalculate_Click()
             maxToArmadillo(window_, angles_);
     } catch (const Fault& fault) {
         // The window stays open: closing it would throw away everything the user typed.
-        window_.showMessage(calculationErrorText(fault));
+        window_.showMessage(texts::calculationError(fault.description(), fault.number()));
     }
 }
 

@@ -8,15 +8,11 @@
 // leaving a field normalises its number.
 
 #include <initializer_list>
-#include <string>
 
 #include "angles.h"
 #include "window.h"
 
 namespace lumetra::ui {
-
-// The message of a fault that stopped Calculate.
-std::string calculationErrorText(const Fault& fault);
 
 class FrmLumetra : public UserEvents {
 public:

@@ -30,7 +30,10 @@ var LumetraWindow = {
     w.focused = active && active.dataset && active.dataset.row && root.contains(active) ? active
                                                                                        : root.querySelector('[autofocus]');
 
-    function send(el, row) {
+    // What the user did with the element, reported by its event and its row (none for the
+    // close box).
+    function send(el) {
+      var row = el.dataset.row ? +el.dataset.row : -1;
       if (w.program) return w.program(+el.dataset.event, row);
       w.kept.push([+el.dataset.event, row]);
       return false;
@@ -40,7 +43,7 @@ var LumetraWindow = {
     function move(to) {
       var from = w.focused;
       w.focused = to;
-      return !from || from === to || from.type !== 'text' || !send(from, +from.dataset.row);
+      return !from || from === to || from.type !== 'text' || !send(from);
     }
     // The enabled control that a press on the element reaches, if any: a check box's caption
     // is part of its box.
@@ -81,7 +84,7 @@ var LumetraWindow = {
         e.preventDefault();
         if (move(to)) {
           to.focus({ preventScroll: true });
-          send(to, +to.dataset.row);
+          send(to);
         }
       }
     });
@@ -98,11 +101,11 @@ var LumetraWindow = {
         var shown = w.shown[el.dataset.row];
         el.checked = shown[0];
         el.indeterminate = shown[1];
-        send(el, +el.dataset.row);
+        send(el);
       } else if (el.closest('label.label')) {
         e.preventDefault();
       } else if (button) {
-        send(button, button.dataset.row ? +button.dataset.row : -1);
+        send(button);
       }
     });
     // A field scrolled into view below the window's edge must not shift the layout.

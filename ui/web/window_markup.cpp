@@ -115,8 +115,7 @@ std::string control(std::size_t index)
         const Caption c = caption(row.caption);
         std::string keys;
         if (c.key != 0) {
-            const auto lower = static_cast<char>(c.key >= 'A' && c.key <= 'Z' ? c.key - 'A' + 'a' : c.key);
-            const auto upper = static_cast<char>(lower >= 'a' && lower <= 'z' ? lower - 'a' + 'A' : lower);
+            const auto upper = static_cast<char>(c.key >= 'a' && c.key <= 'z' ? c.key - 'a' + 'A' : c.key);
             // The page's script presses the button: the browsers' own access keys differ.
             keys = attribute("aria-keyshortcuts", "Alt+" + std::string(1, upper));
         }

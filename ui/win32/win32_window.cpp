@@ -77,7 +77,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = className;
     if (!RegisterClassExW(&wc))
-        throw windowsError(std::string(texts::classNotRegistered));
+        throw windowsError(texts::classNotRegistered);
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     if (!InitCommonControlsEx(&controls))
-        throw windowsError(std::string(texts::commonControlsNotLoaded));
+        throw windowsError(texts::commonControlsNotLoaded);
     registerClass(instance, windowProc);
 
     dpi_ = GetDpiForSystem();
@@ -94,7 +94,7 @@ Win32Window::Win32Window(HINSTANCE instance, Messages* messages) : instance_(ins
     // The window procedure already keeps the handle from WM_NCCREATE on.
     if (!CreateWindowExW(windowExStyle, className, wideText(windowRow.caption).c_str(), windowStyle, rect.left,
                          rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance, this))
-        throw windowsError(std::string(texts::windowNotCreated));
+        throw windowsError(texts::windowNotCreated);
     try {
         // The monitor the window lands on may have its own density.
         if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {

@@ -2,11 +2,13 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "wide_text.h"
 
 namespace lumetra::ui {
 
-std::runtime_error windowsError(const std::string& what)
+std::runtime_error windowsError(std::string_view what)
 {
     const DWORD error = GetLastError();
     wchar_t* reason = nullptr;
@@ -14,7 +16,7 @@ std::runtime_error windowsError(const std::string& what)
                                                     FORMAT_MESSAGE_IGNORE_INSERTS,
                                                 nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr)
                                : 0;
-    std::string text = what;
+    std::string text(what);
     if (length) {
         std::string said = utf8Text(std::wstring_view(reason, length));
         said.erase(said.find_last_not_of(" \r\n") + 1);
